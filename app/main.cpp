@@ -1,11 +1,23 @@
-#include <QApplication>
-#include <QLabel>
+#include <new>
+
+#include "application.h"
+#include "desktop/address_launcher.h"
+#include "desktop/system_clipboard.h"
+#include "window/main_window.h"
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    QLabel placeholder(QStringLiteral("Tag Generator: the tag library is built; the main window is not there yet."));
-    placeholder.setWindowTitle(QStringLiteral("泽沃CMS标签生成器 v3.1.20200624"));
-    placeholder.setMargin(24);
-    placeholder.show();
-    return app.exec();
+    try {
+        taggen::Application application(argc, argv);
+        taggen::window::apply_look(application);
+
+        taggen::desktop::SystemClipboard clipboard;
+        taggen::desktop::SystemLauncher launcher;
+        taggen::window::MainWindow window(clipboard, launcher);
+        window.centre_on_screen();
+        window.show();
+        // Returning from main lets Qt hand the clipboard to a clipboard manager.
+        return application.exec();
+    } catch (const std::bad_alloc&) {
+        taggen::end_for_lack_of_memory();
+    }
 }
