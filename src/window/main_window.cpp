@@ -169,9 +169,12 @@ void MainWindow::build_page(int index) {
                 widget = picture;
                 break;
             }
-            case Kind::HyperlinkBox:
-                widget = new HyperlinkBox(caption, qt_text(row.extra.address), launcher_, container);
+            case Kind::HyperlinkBox: {
+                auto* link = new HyperlinkBox(caption, qt_text(row.extra.address), launcher_, container);
+                fit_caption(link, link->shown_text(), row.place.width);
+                widget = link;
                 break;
+            }
         }
 
         widget->setObjectName(qt_text(row.name));
