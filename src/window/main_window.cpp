@@ -12,6 +12,7 @@
 #include <QShortcut>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <utility>
@@ -32,6 +33,8 @@ using layout::Kind;
 
 // The question list's lines stand on the 24-pixel pitch of its buttons, two lines a question.
 constexpr int kQuestionLinePitch = 12;
+
+constexpr int kDropDownWithListHeight = 160;
 
 QString qt_text(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -128,6 +131,9 @@ void MainWindow::build_page(int index) {
                 auto* list = new QComboBox(container);
                 for (std::string_view item : row.extra.items) list->addItem(qt_text(item));
                 list->setCurrentIndex(0);
+                // The box and its opened list take 160 pixels; longer lists scroll.
+                const int item_height = list->fontMetrics().height() + 4;
+                list->setMaxVisibleItems(std::max(1, (kDropDownWithListHeight - row.place.height) / item_height));
                 // activated: every user pick, also of the selected item; never a programmatic change.
                 if (is_routed(row.name, ControlEvent::ItemSelected))
                     QObject::connect(list, &QComboBox::activated, this,

@@ -209,6 +209,14 @@ TEST_F(WindowBehaviour, EscapeClosesFromAnyControl) {
     }
 }
 
+TEST_F(WindowBehaviour, DropDownListsShowAtMost160PixelsAndScroll) {
+    for (std::string_view name : {"时间样式", "文章属性", "栏目属性"}) {
+        auto* list = find<QComboBox>(name);
+        EXPECT_LE(20 + list->maxVisibleItems() * (list->fontMetrics().height() + 4), 160) << name;
+    }
+    EXPECT_LT(find<QComboBox>("时间样式")->maxVisibleItems(), 8);
+}
+
 TEST_F(WindowBehaviour, PressOnALabelOrPictureMovesTheWindow) {
     for (std::string_view handle : {"T4", "IMG2"}) {
         const QPoint start = window->pos();
@@ -218,7 +226,20 @@ TEST_F(WindowBehaviour, PressOnALabelOrPictureMovesTheWindow) {
         QTest::mouseRelease(widget, Qt::LeftButton, {}, QPoint(35, 25));
         EXPECT_EQ(window->pos(), start + QPoint(30, 20)) << handle;
     }
-    const QPoint start = window->pos();
+    // The bare strip above the tabs moves the window; the tab page beneath a group box does not.
+    QPoint start = window->pos();
+    QTest::mousePress(window.get(), Qt::LeftButton, {}, QPoint(300, 10));
+    QTest::mouseMove(window.get(), QPoint(310, 15));
+    QTest::mouseRelease(window.get(), Qt::LeftButton, {}, QPoint(310, 15));
+    EXPECT_EQ(window->pos(), start + QPoint(10, 5));
+
+    start = window->pos();
+    QWidget* page = window->tab_control()->currentWidget();
+    QTest::mousePress(page, Qt::LeftButton, {}, QPoint(300, 480));
+    QTest::mouseMove(page, QPoint(320, 490));
+    QTest::mouseRelease(page, Qt::LeftButton, {}, QPoint(320, 490));
+    EXPECT_EQ(window->pos(), start);
+
     QWidget* radio = find("风格3");
     QTest::mousePress(radio, Qt::LeftButton, {}, QPoint(5, 5));
     QTest::mouseMove(radio, QPoint(35, 25));
