@@ -1,13 +1,20 @@
+#include <memory>
 #include <new>
 
 #include "application.h"
+#include "display_check.h"
 #include "desktop/address_launcher.h"
 #include "desktop/system_clipboard.h"
 #include "window/main_window.h"
 
 int main(int argc, char* argv[]) {
     try {
+        QCoreApplication::setApplicationName(QStringLiteral("TagGenerator"));
+        QCoreApplication::setOrganizationDomain(QStringLiteral("zavocms.com"));
+        QGuiApplication::setDesktopFileName(QStringLiteral("com.zavocms.TagGenerator"));
+        auto display_check = std::make_unique<taggen::DisplayCheck>();
         taggen::Application application(argc, argv);
+        display_check.reset();
         taggen::window::apply_look(application);
 
         taggen::desktop::SystemClipboard clipboard;

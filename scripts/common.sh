@@ -4,9 +4,11 @@
 repo_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 # Packages needed to build and start the program.
-run_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev fonts-noto-cjk)
+run_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins qt6-wayland libgl-dev fonts-noto-cjk
+    xdg-utils)
 # Packages needed by the tests on top of those.
-test_packages=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xdotool xclip x11-utils)
+test_packages=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xdotool xclip x11-utils weston
+    desktop-file-utils appstream dpkg-dev file)
 
 # Installs the named Debian packages that are not installed yet; nothing when all are.
 install_missing() {

@@ -53,7 +53,7 @@ class Canvas:
         self.box(left, top, width, height, 5)
         hill = height // 2
         for step in range(hill):  # a hill rising from the bottom edge
-            half = (hill - step) * 2
+            half = (step + 1) * 2
             self.box(left + width // 2 - half, top + height - hill + step, half * 2, 1, 6)
         self.box(left + width - width // 4, top + 3, 4, 4, 7)
         self.outline(left, top, width, height, 3)

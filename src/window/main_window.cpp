@@ -225,7 +225,11 @@ void MainWindow::centre_on_screen() {
 void apply_look(QApplication& application) {
     application.setStyle(new TagStyle);
     application.setFont(gui_font());
-    application.setWindowIcon(QIcon(QStringLiteral(":/icons/tag-generator-256.png")));
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/tag-generator-%1.png").arg(size), QSize(size, size));
+    // The installed theme icon where there is one, else the same pictures built in.
+    application.setWindowIcon(QIcon::fromTheme(QStringLiteral("com.zavocms.TagGenerator"), icon));
 }
 
 }  // namespace taggen::window

@@ -22,10 +22,11 @@ trap cleanup EXIT
 
 # Starts Xvfb on a free display and exports DISPLAY.
 start_x_server() {
+    local size=${1:-1280x1024}
     local fifo
     fifo=$(mktemp -u)
     mkfifo "$fifo"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
     cleanup_pids+=($!)
     local number
     read -r -t 10 number <"$fifo" || fail "Xvfb did not start"
