@@ -118,6 +118,9 @@ void MainWindow::build_page(int index) {
             }
             case Kind::EditBox: {
                 auto* edit = new QLineEdit(container);
+                // Qt's default maxLength, 32767 characters, is the one the classic desktop edit
+                // control applies to what a user types or pastes; it also keeps a runaway paste from
+                // freezing the window while the text is laid out.
                 if (is_routed(row.name, ControlEvent::ContentChanged))
                     QObject::connect(edit, &QLineEdit::textChanged, this,
                                      [this, name = row.name] { dispatch(name, ControlEvent::ContentChanged); });

@@ -19,6 +19,7 @@ OutputBox::OutputBox(QWidget* parent) : QPlainTextEdit(parent) {
 }
 
 std::string OutputBox::crlf_text() const {
+    if (document()->revision() == written_revision_) return written_;
     // The raw text keeps what toPlainText() would alter (a no-break space, for one).
     QString text = document()->toRawText();
     text.replace(QChar::ParagraphSeparator, QLatin1String("\r\n"));
@@ -28,6 +29,8 @@ std::string OutputBox::crlf_text() const {
 
 void OutputBox::set_crlf_text(std::string_view text) {
     setPlainText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    written_.assign(text);
+    written_revision_ = document()->revision();
 }
 
 }  // namespace taggen::window

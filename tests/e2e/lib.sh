@@ -59,7 +59,8 @@ click_client() {
 }
 
 clipboard_text() {
-    xclip -o -selection clipboard -t UTF8_STRING 2>/dev/null || true
+    # A reader can wait forever on an owner that quits mid-transfer; give up after a while.
+    timeout 2 xclip -o -selection clipboard -t UTF8_STRING 2>/dev/null || true
 }
 
 # Waits until the clipboard holds exactly the expected bytes (compared as hex).

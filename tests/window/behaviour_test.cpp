@@ -166,6 +166,11 @@ TEST_F(WindowBehaviour, OutputBoxesHoldExactBytesAndStartNothing) {
     const std::string text = "a \r\n\tb\u3000\r\n\u00a0c \r\n";
     box->set_crlf_text(text);
     EXPECT_EQ(box->crlf_text(), text);
+    // Bytes a paragraph cannot keep come back as written until the user edits them.
+    box->set_crlf_text("lone\rCR, lone\nLF");
+    EXPECT_EQ(box->crlf_text(), "lone\rCR, lone\nLF");
+    box->set_crlf_text("");
+    EXPECT_EQ(box->crlf_text(), "");
     EXPECT_EQ(clipboard_text(), "clipboard before the test");
 
     box->clear();
