@@ -34,18 +34,41 @@ printf 'tab\there\x01\x1b[0m lone CR\rlone LF\nbad \xff\xfe UTF-8 中文' >"$wor
 # Qt decodes the invalid bytes to U+FFFD each; CR and LF stay as they are.
 printf 'tab\there\x01\x1b[0m lone CR\rlone LF\nbad \xef\xbf\xbd\xef\xbf\xbd UTF-8 中文' >"$work/odd.kept"
 
-paste_into() {  # x y file
-    xclip -i -selection clipboard -t UTF8_STRING <"$3" >/dev/null 2>&1
+offer() {  # file: another program owns the clipboard with its content
+    xclip -quiet -i -selection clipboard -t UTF8_STRING <"$1" >/dev/null 2>&1 &
+    offer_pid=$!
+    cleanup_pids+=("$offer_pid")
+    # It owns the clipboard once the targets offered are xclip's, not the program's.
+    local tries targets
+    for tries in $(seq 200); do
+        targets=$(timeout 1 xclip -o -selection clipboard -t TARGETS 2>/dev/null || true)
+        [ -n "$targets" ] && [[ $targets != *text/plain* ]] && return 0
+        sleep 0.01
+    done
+    fail "xclip did not take the clipboard"
+}
+
+paste_at() {  # x y
     click_client "$1" "$2"
     xdotool key ctrl+a ctrl+v
 }
+
+# A sanitized build is many times slower; the bound is for the real program.
+limit_ms=1000
+ldd "$program" | grep -q libasan && limit_ms=15000
 
 expect_tag() {  # before kept-file after label
     printf '%s' "$1" >"$work/expected"
     cat "$2" >>"$work/expected"
     printf '%s' "$3" >>"$work/expected"
     local tries
-    for tries in $(seq 100); do
+    for tries in $(seq 500); do
+        # While the offering xclip still owns the clipboard, a read would fetch its
+        # 10 MB and stall when the program takes the clipboard over mid-transfer.
+        if kill -0 "$offer_pid" 2>/dev/null; then
+            sleep 0.002
+            continue
+        fi
         clipboard_text >"$work/actual"
         cmp -s "$work/expected" "$work/actual" && return 0
         sleep 0.01
@@ -67,15 +90,17 @@ for entry in "${inputs[@]}"; do
         sleep 0.2
         page=$input_page
     fi
+    offer "$work/huge"
     started=$EPOCHREALTIME
-    paste_into "$x" "$y" "$work/huge"
+    paste_at "$x" "$y"
     expect_tag "$before" "$work/huge.kept" "$after" "$name, 10 MB"
     elapsed_ms=$(( (${EPOCHREALTIME/./} - ${started/./}) / 1000 ))
-    [ "$elapsed_ms" -lt 1000 ] || fail "$name: 10 MB paste took $elapsed_ms ms"
-    paste_into "$x" "$y" "$work/odd"
+    [ "$elapsed_ms" -lt "$limit_ms" ] || fail "$name: 10 MB paste took $elapsed_ms ms"
+    offer "$work/odd"
+    paste_at "$x" "$y"
     expect_tag "$before" "$work/odd.kept" "$after" "$name, control characters"
     xdotool key ctrl+a BackSpace
-    echo "$name: 10 MB handled in $elapsed_ms ms"
+    echo "$name: 10 MB paste to tag on the clipboard in $elapsed_ms ms"
 done
 kill -0 "$app_pid" || fail "the program is gone"
 rm -rf "$work"

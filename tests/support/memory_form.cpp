@@ -96,6 +96,17 @@ void MemoryForm::check(std::string_view radio) {
         if (radio_groups_.at(name) == group->second) state = (name == radio);
 }
 
+void MemoryForm::set_checked(std::string_view radio, bool checked) {
+    const auto found = radios_.find(radio);
+    if (found == radios_.end()) unknown_controls.emplace_back(radio);
+    else found->second = checked;
+}
+
+int MemoryForm::selection(std::string_view list) const {
+    const auto found = selections_.find(list);
+    return found == selections_.end() ? -1 : found->second;
+}
+
 std::string MemoryForm::text(std::string_view box) const {
     const auto found = texts_.find(box);
     return found == texts_.end() ? std::string() : found->second;

@@ -34,7 +34,11 @@ public:
     // Checks the radio and unchecks the rest of its group.
     void check(std::string_view radio);
 
+    // Sets one radio without touching its group (a fuzzer may check several).
+    void set_checked(std::string_view radio, bool checked);
+
     std::string text(std::string_view box) const;
+    int selection(std::string_view list) const;
     bool checked(std::string_view radio) const;
 
     mutable std::vector<Call> calls;
