@@ -8,7 +8,7 @@ run_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins qt6-
     xdg-utils)
 # Packages needed by the tests on top of those.
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xdotool xclip x11-utils weston
-    desktop-file-utils appstream dpkg-dev file clang libclang-rt-dev)
+    desktop-file-utils appstream dpkg-dev file clang libclang-rt-dev libx11-dev bc)
 
 # Installs the named Debian packages that are not installed yet; nothing when all are.
 install_missing() {
