@@ -98,6 +98,17 @@ def encode_png(canvas):
     return b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", ihdr) + chunk(b"IDAT", zlib.compress(rows, 9)) + chunk(b"IEND", b"")
 
 
+def encode_ico(pngs, sizes):
+    """A Windows icon holding PNG images, one per size."""
+    header = struct.pack("<HHH", 0, 1, len(pngs))
+    offset = 6 + 16 * len(pngs)
+    entries = b""
+    for png, size in zip(pngs, sizes):
+        entries += struct.pack("<BBBBHHII", size % 256, size % 256, 0, 0, 1, 32, len(png), offset)
+        offset += len(png)
+    return header + entries + b"".join(pngs)
+
+
 def style_a():  # column name in brackets, then an underlined title
     c = Canvas(130, 110)
     for line in range(5):
@@ -179,8 +190,12 @@ def main():
         (HERE / f"{name}.gif").write_bytes(encode_gif(draw()))
     icons = HERE.parent / "icons"
     icons.mkdir(exist_ok=True)
+    pngs = {}
     for size in (16, 32, 48, 64, 128, 256):
-        (icons / f"tag-generator-{size}.png").write_bytes(encode_png(icon(size)))
+        pngs[size] = encode_png(icon(size))
+        (icons / f"tag-generator-{size}.png").write_bytes(pngs[size])
+    (icons / "tag-generator.ico").write_bytes(encode_ico([pngs[size] for size in (16, 32, 48, 256)],
+                                                         [16, 32, 48, 256]))
 
 
 if __name__ == "__main__":

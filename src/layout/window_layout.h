@@ -37,4 +37,11 @@ inline constexpr std::array<StatusPart, 2> kStatusParts{{
 // The control that has the keyboard focus when the window opens.
 inline constexpr std::string_view kInitialFocus = "首页结果输出";
 
+// A drop-down list and its opened list take this height together; longer lists scroll.
+inline constexpr int kDropDownWithListHeight = 160;
+
+// A wrapping label draws one line every this many pixels, whatever the font's own
+// line spacing: the question list stands level with its buttons, two lines a question.
+inline constexpr int kWrappedLabelLinePitch = 12;
+
 }  // namespace taggen::layout

@@ -31,10 +31,6 @@ namespace {
 using layout::Control;
 using layout::Kind;
 
-// The question list's lines stand on the 24-pixel pitch of its buttons, two lines a question.
-constexpr int kQuestionLinePitch = 12;
-
-constexpr int kDropDownWithListHeight = 160;
 
 QString qt_text(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -136,7 +132,7 @@ void MainWindow::build_page(int index) {
                 list->setCurrentIndex(0);
                 // The box and its opened list take 160 pixels; longer lists scroll.
                 const int item_height = list->fontMetrics().height() + 4;
-                list->setMaxVisibleItems(std::max(1, (kDropDownWithListHeight - row.place.height) / item_height));
+                list->setMaxVisibleItems(std::max(1, (layout::kDropDownWithListHeight - row.place.height) / item_height));
                 // activated: every user pick, also of the selected item; never a programmatic change.
                 if (is_routed(row.name, ControlEvent::ItemSelected))
                     QObject::connect(list, &QComboBox::activated, this,
@@ -148,7 +144,7 @@ void MainWindow::build_page(int index) {
                 if (row.extra.wraps) {
                     QString text = caption;
                     widget = new PitchedLabel(text.replace(QLatin1String("\r\n"), QLatin1String("\n")),
-                                              kQuestionLinePitch, container);
+                                              layout::kWrappedLabelLinePitch, container);
                 } else {
                     auto* label = new QLabel(caption, container);
                     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);

@@ -1,0 +1,227 @@
+#include "drawn_controls.h"
+
+#include <gdiplus.h>
+#include <shlwapi.h>
+
+#include "text_codec.h"
+
+namespace taggen::win32 {
+namespace {
+
+constexpr wchar_t kLabelClass[] = L"TagGeneratorLabel";
+constexpr wchar_t kPictureClass[] = L"TagGeneratorPicture";
+constexpr wchar_t kHyperlinkClass[] = L"TagGeneratorHyperlink";
+
+constexpr COLORREF kNormalColour = RGB(0, 0, 255);
+constexpr COLORREF kVisitedColour = RGB(128, 0, 0);
+constexpr COLORREF kHoverColour = RGB(0, 120, 215);
+
+HFONT font_of(HWND window) { return reinterpret_cast<HFONT>(GetPropW(window, L"font")); }
+
+LRESULT common(HWND window, UINT message, WPARAM w, LPARAM l) {
+    switch (message) {
+        case WM_SETFONT:
+            SetPropW(window, L"font", reinterpret_cast<HANDLE>(w));
+            if (l) InvalidateRect(window, nullptr, TRUE);
+            return 0;
+        case WM_GETFONT:
+            return reinterpret_cast<LRESULT>(font_of(window));
+        case WM_NCDESTROY:
+            RemovePropW(window, L"font");
+            break;
+    }
+    return DefWindowProcW(window, message, w, l);
+}
+
+std::wstring window_text(HWND window) {
+    std::wstring text(std::size_t(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(std::size_t(GetWindowTextW(window, text.data(), int(text.size()))));
+    return text;
+}
+
+LRESULT CALLBACK label_procedure(HWND window, UINT message, WPARAM w, LPARAM l) {
+    auto* look = reinterpret_cast<LabelLook*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    switch (message) {
+        case WM_NCCREATE:
+            SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(
+                new LabelLook(*static_cast<LabelLook*>(reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams))));
+            break;
+        case WM_NCDESTROY:
+            delete look;
+            break;
+        case WM_PAINT: {
+            PAINTSTRUCT paint;
+            HDC dc = BeginPaint(window, &paint);
+            RECT area;
+            GetClientRect(window, &area);
+            SelectObject(dc, font_of(window));
+            SetBkMode(dc, TRANSPARENT);
+            SetTextColor(dc, look->colour);
+            const std::wstring text = window_text(window);
+            if (look->line_pitch == 0) {
+                DrawTextW(dc, text.c_str(), -1, &area, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+            } else {
+                // Line by line on a fixed pitch, each line centred on its band.
+                std::size_t start = 0;
+                int top = 0;
+                while (start <= text.size()) {
+                    std::size_t end = text.find(L"\r\n", start);
+                    if (end == std::wstring::npos) end = text.size();
+                    RECT band{0, top, area.right, top + look->line_pitch};
+                    DrawTextW(dc, text.c_str() + start, int(end - start), &band,
+                              DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
+                    top += look->line_pitch;
+                    start = end + 2;
+                }
+            }
+            EndPaint(window, &paint);
+            return 0;
+        }
+        case WM_LBUTTONDOWN:
+            move_window_by_press(GetAncestor(window, GA_ROOT));
+            return 0;
+    }
+    return common(window, message, w, l);
+}
+
+LRESULT CALLBACK picture_procedure(HWND window, UINT message, WPARAM w, LPARAM l) {
+    switch (message) {
+        case WM_PAINT: {
+            PAINTSTRUCT paint;
+            HDC dc = BeginPaint(window, &paint);
+            auto* picture = reinterpret_cast<HBITMAP>(GetWindowLongPtrW(window, GWLP_USERDATA));
+            BITMAP info;
+            if (picture && GetObjectW(picture, sizeof info, &info)) {
+                RECT area;
+                GetClientRect(window, &area);
+                HDC source = CreateCompatibleDC(dc);
+                HGDIOBJ previous = SelectObject(source, picture);
+                SetStretchBltMode(dc, HALFTONE);
+                StretchBlt(dc, 0, 0, area.right, area.bottom, source, 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
+                SelectObject(source, previous);
+                DeleteDC(source);
+            }
+            EndPaint(window, &paint);
+            return 0;
+        }
+        case WM_LBUTTONDOWN:
+            move_window_by_press(GetAncestor(window, GA_ROOT));
+            return 0;
+    }
+    return common(window, message, w, l);
+}
+
+LRESULT CALLBACK hyperlink_procedure(HWND window, UINT message, WPARAM w, LPARAM l) {
+    auto* state = reinterpret_cast<HyperlinkState*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    switch (message) {
+        case WM_NCCREATE:
+            SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(
+                new HyperlinkState(*static_cast<HyperlinkState*>(reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams))));
+            break;
+        case WM_NCDESTROY:
+            delete state;
+            break;
+        case WM_PAINT: {
+            PAINTSTRUCT paint;
+            HDC dc = BeginPaint(window, &paint);
+            RECT area;
+            GetClientRect(window, &area);
+            SelectObject(dc, font_of(window));
+            SetBkMode(dc, TRANSPARENT);
+            SetTextColor(dc, state->hover ? kHoverColour : state->visited ? kVisitedColour : kNormalColour);
+            const std::wstring& shown = state->caption.empty() ? state->address : state->caption;
+            DrawTextW(dc, shown.c_str(), -1, &area, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+            EndPaint(window, &paint);
+            return 0;
+        }
+        case WM_MOUSEMOVE:
+            if (!state->hover) {
+                state->hover = true;
+                TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, window, 0};
+                TrackMouseEvent(&track);
+                InvalidateRect(window, nullptr, TRUE);
+            }
+            return 0;
+        case WM_MOUSELEAVE:
+            state->hover = false;
+            InvalidateRect(window, nullptr, TRUE);
+            return 0;
+        case WM_LBUTTONDOWN: {
+            // Opens on the press; the visited state holds whether this open succeeded.
+            const std::string address = to_utf8(state->address);
+            state->visited = !address.empty() && state->shell->launch_address(address);
+            InvalidateRect(window, nullptr, TRUE);
+            return 0;
+        }
+    }
+    return common(window, message, w, l);
+}
+
+void register_class(HINSTANCE instance, const wchar_t* name, WNDPROC procedure, LPCWSTR cursor) {
+    WNDCLASSW type{};
+    type.lpfnWndProc = procedure;
+    type.hInstance = instance;
+    type.hCursor = LoadCursorW(nullptr, cursor);
+    type.hbrBackground = nullptr;  // drawn over whatever the page shows beneath
+    type.lpszClassName = name;
+    RegisterClassW(&type);
+}
+
+HWND create(const wchar_t* type, HWND parent, const std::wstring& text, RECT place, void* data) {
+    return CreateWindowExW(0, type, text.c_str(), WS_CHILD | WS_VISIBLE, place.left, place.top,
+                           place.right - place.left, place.bottom - place.top, parent, nullptr,
+                           reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), data);
+}
+
+}  // namespace
+
+void register_drawn_controls(HINSTANCE instance) {
+    register_class(instance, kLabelClass, label_procedure, IDC_ARROW);
+    register_class(instance, kPictureClass, picture_procedure, IDC_ARROW);
+    register_class(instance, kHyperlinkClass, hyperlink_procedure, IDC_HAND);
+}
+
+HWND create_label(HWND parent, const std::wstring& text, RECT place, const LabelLook& look) {
+    LabelLook copy = look;
+    return create(kLabelClass, parent, text, place, &copy);
+}
+
+HWND create_picture(HWND parent, RECT place, HBITMAP picture) {
+    HWND box = create(kPictureClass, parent, L"", place, nullptr);
+    SetWindowLongPtrW(box, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(picture));
+    return box;
+}
+
+HWND create_hyperlink(HWND parent, RECT place, HyperlinkState state) {
+    return create(kHyperlinkClass, parent, state.caption, place, &state);
+}
+
+void move_window_by_press(HWND window) {
+    ReleaseCapture();
+    PostMessageW(window, WM_NCLBUTTONDOWN, HTCAPTION, 0);
+}
+
+HBITMAP load_picture_resource(HINSTANCE instance, const wchar_t* name) {
+    static ULONG_PTR gdiplus = [] {
+        ULONG_PTR token = 0;
+        Gdiplus::GdiplusStartupInput input;
+        Gdiplus::GdiplusStartup(&token, &input, nullptr);
+        return token;
+    }();
+    static_cast<void>(gdiplus);
+    HRSRC found = FindResourceW(instance, name, MAKEINTRESOURCEW(10));  // RT_RCDATA
+    if (!found) return nullptr;
+    const auto* bytes = static_cast<const BYTE*>(LockResource(LoadResource(instance, found)));
+    IStream* stream = SHCreateMemStream(bytes, SizeofResource(instance, found));
+    if (!stream) return nullptr;
+    HBITMAP bitmap = nullptr;
+    Gdiplus::GpBitmap* decoded = nullptr;
+    if (Gdiplus::DllExports::GdipCreateBitmapFromStream(stream, &decoded) == Gdiplus::Ok) {
+        Gdiplus::DllExports::GdipCreateHBITMAPFromBitmap(decoded, &bitmap, 0xFFFFFFFF);
+        Gdiplus::DllExports::GdipDisposeImage(decoded);
+    }
+    stream->Release();
+    return bitmap;
+}
+
+}  // namespace taggen::win32
