@@ -3,6 +3,9 @@
 #include <gdiplus.h>
 #include <shlwapi.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "text_codec.h"
 
 namespace taggen::win32 {
@@ -33,6 +36,31 @@ LRESULT common(HWND window, UINT message, WPARAM w, LPARAM l) {
     return DefWindowProcW(window, message, w, l);
 }
 
+// Draws one line vertically centred, left-aligned or centred. A text a little
+// wider than its room gives up a pixel here and there between letters so that
+// it reads whole without moving or resizing its control.
+void draw_line(HDC dc, const std::wstring& text, const RECT& area, bool centred) {
+    const int count = int(text.size());
+    if (count == 0) return;
+    std::vector<int> ends(static_cast<std::size_t>(count), 0);
+    SIZE extent{};
+    GetTextExtentExPointW(dc, text.c_str(), count, 0, nullptr, ends.data(), &extent);
+    std::vector<int> advances(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) advances[std::size_t(i)] = ends[std::size_t(i)] - (i ? ends[std::size_t(i - 1)] : 0);
+    const int room = int(area.right - area.left);
+    int width = extent.cx;
+    for (int pass = 0; width > room && pass < 3; ++pass)
+        for (int i = 0; i < count && width > room; i += std::max(1, count / (width - room + 1))) {
+            --advances[std::size_t(i)];
+            --width;
+        }
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    const int x = int(area.left) + (centred ? (room - width) / 2 : 0);
+    const int y = int(area.top) + (int(area.bottom - area.top) - metrics.tmHeight) / 2;
+    ExtTextOutW(dc, x, y, 0, nullptr, text.c_str(), UINT(count), advances.data());
+}
+
 std::wstring window_text(HWND window) {
     std::wstring text(std::size_t(GetWindowTextLengthW(window)) + 1, L'\0');
     text.resize(std::size_t(GetWindowTextW(window, text.data(), int(text.size()))));
@@ -59,7 +87,7 @@ LRESULT CALLBACK label_procedure(HWND window, UINT message, WPARAM w, LPARAM l) 
             SetTextColor(dc, look->colour);
             const std::wstring text = window_text(window);
             if (look->line_pitch == 0) {
-                DrawTextW(dc, text.c_str(), -1, &area, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+                draw_line(dc, text, area, false);
             } else {
                 // Line by line on a fixed pitch, each line centred on its band.
                 std::size_t start = 0;
@@ -130,7 +158,7 @@ LRESULT CALLBACK hyperlink_procedure(HWND window, UINT message, WPARAM w, LPARAM
             SetBkMode(dc, TRANSPARENT);
             SetTextColor(dc, state->hover ? kHoverColour : state->visited ? kVisitedColour : kNormalColour);
             const std::wstring& shown = state->caption.empty() ? state->address : state->caption;
-            DrawTextW(dc, shown.c_str(), -1, &area, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+            draw_line(dc, shown, area, true);
             EndPaint(window, &paint);
             return 0;
         }
