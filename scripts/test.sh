@@ -25,8 +25,14 @@ run_ctest() {
     return "$status"
 }
 
+ensure_chinese_locale
+
+echo "== Cross-build of the Windows program (mingw-w64)"
+build_windows "$repo_root/build/win32"
+
 echo "== Build with warnings as errors"
-build_tree "$repo_root/build/test" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAGGEN_WARNINGS_AS_ERRORS=ON
+build_tree "$repo_root/build/test" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAGGEN_WARNINGS_AS_ERRORS=ON \
+    -DTAGGEN_WIN32_BUILD_DIR="$repo_root/build/win32"
 echo "== Tests"
 run_ctest "$repo_root/build/test" --parallel "$(nproc)"
 

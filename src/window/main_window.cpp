@@ -227,8 +227,8 @@ void apply_look(QApplication& application) {
     QIcon icon;
     for (int size : {16, 32, 48, 64, 128, 256})
         icon.addFile(QStringLiteral(":/icons/tag-generator-%1.png").arg(size), QSize(size, size));
-    // The installed theme icon where there is one, else the same pictures built in.
-    application.setWindowIcon(QIcon::fromTheme(QStringLiteral("com.zavocms.TagGenerator"), icon));
+    // The same pictures as the installed theme icon; built in, so no icon theme is searched at start.
+    application.setWindowIcon(icon);
 }
 
 }  // namespace taggen::window
