@@ -15,6 +15,6 @@ echo "== tag library, in-memory form"
 echo "== through the real window (offscreen)"
 "$build/bench/window_bench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true 2>/dev/null
 echo "== start-up"
-bash "$repo_root/bench/startup.sh" "$build" 11
+bash "$repo_root/bench/startup.sh" "$build" 21
 echo "== keystroke storm"
 bash "$repo_root/bench/keystroke_storm.sh" "$build/app/tag-generator" 2000
