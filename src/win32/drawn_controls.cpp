@@ -67,24 +67,39 @@ std::wstring window_text(HWND window) {
     return text;
 }
 
+// A control's own state: a copy of what creation passed, owned by the window
+// from WM_NCCREATE to WM_NCDESTROY.
+template <typename State>
+State* own_state(HWND window, UINT message, LPARAM l) {
+    auto* state = reinterpret_cast<State*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (message == WM_NCCREATE) {
+        state = new State(*static_cast<State*>(reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams));
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
+    } else if (message == WM_NCDESTROY) {
+        delete state;
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        state = nullptr;
+    }
+    return state;
+}
+
+// Starts painting text: the control's font, a transparent background, the colour.
+HDC begin_text_paint(HWND window, PAINTSTRUCT& paint, RECT& area, COLORREF colour) {
+    HDC dc = BeginPaint(window, &paint);
+    GetClientRect(window, &area);
+    SelectObject(dc, font_of(window));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, colour);
+    return dc;
+}
+
 LRESULT CALLBACK label_procedure(HWND window, UINT message, WPARAM w, LPARAM l) {
-    auto* look = reinterpret_cast<LabelLook*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    LabelLook* look = own_state<LabelLook>(window, message, l);
     switch (message) {
-        case WM_NCCREATE:
-            SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(
-                new LabelLook(*static_cast<LabelLook*>(reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams))));
-            break;
-        case WM_NCDESTROY:
-            delete look;
-            break;
         case WM_PAINT: {
             PAINTSTRUCT paint;
-            HDC dc = BeginPaint(window, &paint);
             RECT area;
-            GetClientRect(window, &area);
-            SelectObject(dc, font_of(window));
-            SetBkMode(dc, TRANSPARENT);
-            SetTextColor(dc, look->colour);
+            HDC dc = begin_text_paint(window, paint, area, look->colour);
             const std::wstring text = window_text(window);
             if (look->line_pitch == 0) {
                 draw_line(dc, text, area, false);
@@ -140,23 +155,13 @@ LRESULT CALLBACK picture_procedure(HWND window, UINT message, WPARAM w, LPARAM l
 }
 
 LRESULT CALLBACK hyperlink_procedure(HWND window, UINT message, WPARAM w, LPARAM l) {
-    auto* state = reinterpret_cast<HyperlinkState*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    HyperlinkState* state = own_state<HyperlinkState>(window, message, l);
     switch (message) {
-        case WM_NCCREATE:
-            SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(
-                new HyperlinkState(*static_cast<HyperlinkState*>(reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams))));
-            break;
-        case WM_NCDESTROY:
-            delete state;
-            break;
         case WM_PAINT: {
             PAINTSTRUCT paint;
-            HDC dc = BeginPaint(window, &paint);
             RECT area;
-            GetClientRect(window, &area);
-            SelectObject(dc, font_of(window));
-            SetBkMode(dc, TRANSPARENT);
-            SetTextColor(dc, state->hover ? kHoverColour : state->visited ? kVisitedColour : kNormalColour);
+            HDC dc = begin_text_paint(window, paint, area,
+                                      state->hover ? kHoverColour : state->visited ? kVisitedColour : kNormalColour);
             const std::wstring& shown = state->caption.empty() ? state->address : state->caption;
             draw_line(dc, shown, area, true);
             EndPaint(window, &paint);

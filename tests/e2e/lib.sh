@@ -34,18 +34,24 @@ start_x_server() {
     export DISPLAY=":$number"
 }
 
+# Waits for a visible window: wait_for_window <xdotool search arguments...>; sets app_window.
+wait_for_window() {
+    local tries
+    app_window=""
+    for tries in $(seq 400); do
+        app_window=$(xdotool search --onlyvisible "$@" 2>/dev/null | head -n 1 || true)
+        [ -n "$app_window" ] && return 0
+        sleep 0.025
+    done
+    fail "the window did not appear"
+}
+
 # Starts the program and waits for its window; sets app_pid, app_window, client_x, client_y.
 start_program() {
     "$@" >"$app_log" 2>&1 &
     app_pid=$!
     cleanup_pids+=("$app_pid")
-    local tries
-    for tries in $(seq 100); do
-        app_window=$(xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null | head -n 1 || true)
-        [ -n "$app_window" ] && break
-        sleep 0.05
-    done
-    [ -n "$app_window" ] || fail "the window did not appear"
+    wait_for_window --pid "$app_pid"
     eval "$(xdotool getwindowgeometry --shell "$app_window")"
     client_x=$X
     client_y=$Y

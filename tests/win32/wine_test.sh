@@ -40,13 +40,7 @@ launched=$EPOCHREALTIME
 wine "$exe" >"$app_log" 2>&1 &
 app_pid=$!
 cleanup_pids+=("$app_pid")
-app_window=""
-for tries in $(seq 400); do
-    app_window=$(xdotool search --onlyvisible --name '^泽沃CMS标签生成器 v3.1.20200624$' 2>/dev/null | head -n 1 || true)
-    [ -n "$app_window" ] && break
-    sleep 0.025
-done
-[ -n "$app_window" ] || fail "the window did not appear"
+wait_for_window --name '^泽沃CMS标签生成器 v3.1.20200624$'
 startup_ms=$(( (${EPOCHREALTIME/./} - ${launched/./}) / 1000 ))
 eval "$(xdotool getwindowgeometry --shell "$app_window")"
 # Wine draws its own frame here: the client area starts 3 pixels in and 22 down.
