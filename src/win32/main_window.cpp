@@ -115,6 +115,7 @@ void MainWindow::build_controls() {
                                                 WS_TABSTOP,
                                             0, L"", place, parent, instance_);
                     SendMessageW(control, EM_SETLIMITTEXT, 0, 0);  // no limit
+                    SetWindowSubclass(control, output_box_procedure, 0, 0);
                     break;
                 case Kind::DropDown: {
                     RECT with_list = place;
@@ -205,6 +206,16 @@ LRESULT CALLBACK MainWindow::procedure(HWND window, UINT message, WPARAM w, LPAR
     } catch (const std::bad_alloc&) {
         end_for_lack_of_memory();
     }
+}
+
+LRESULT CALLBACK MainWindow::output_box_procedure(HWND window, UINT message, WPARAM w, LPARAM l, UINT_PTR,
+                                                  DWORD_PTR) {
+    // Tab moves the focus on, as everywhere in the window; Enter still starts a new line.
+    LRESULT result = DefSubclassProc(window, message, w, l);
+    if (message == WM_GETDLGCODE && l && reinterpret_cast<const MSG*>(l)->message == WM_KEYDOWN &&
+        reinterpret_cast<const MSG*>(l)->wParam == VK_TAB)
+        result &= ~(DLGC_WANTTAB | DLGC_WANTALLKEYS | DLGC_WANTMESSAGE);
+    return result;
 }
 
 LRESULT CALLBACK MainWindow::container_procedure(HWND window, UINT message, WPARAM w, LPARAM l, UINT_PTR,

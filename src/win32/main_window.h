@@ -27,6 +27,7 @@ public:
 private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM w, LPARAM l);
     static LRESULT CALLBACK container_procedure(HWND window, UINT message, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR);
+    static LRESULT CALLBACK output_box_procedure(HWND window, UINT message, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR);
     LRESULT handle(UINT message, WPARAM w, LPARAM l);
 
     void build_controls();
