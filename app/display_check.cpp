@@ -13,16 +13,21 @@ void hold_back_until_connected(QtMsgType type, const QMessageLogContext& context
     if (type != QtFatalMsg) return;  // plugin warnings while probing; they say nothing useful here
     static_cast<void>(context);
     static_cast<void>(message);
-    std::fputs("tag-generator: no display to show the window on. Start it from a desktop session, "
-               "or set DISPLAY (X11) or WAYLAND_DISPLAY (Wayland).\n",
-               stderr);
+    std::fputs(
+        "tag-generator: no display to show the window on. Start it from a desktop session, "
+        "or set DISPLAY (X11) or WAYLAND_DISPLAY (Wayland).\n",
+        stderr);
     std::_Exit(EXIT_FAILURE);
 }
 
 }  // namespace
 
-DisplayCheck::DisplayCheck() { qt_handler = qInstallMessageHandler(hold_back_until_connected); }
+DisplayCheck::DisplayCheck() {
+    qt_handler = qInstallMessageHandler(hold_back_until_connected);
+}
 
-DisplayCheck::~DisplayCheck() { qInstallMessageHandler(qt_handler); }
+DisplayCheck::~DisplayCheck() {
+    qInstallMessageHandler(qt_handler);
+}
 
 }  // namespace taggen

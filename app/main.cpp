@@ -2,9 +2,9 @@
 #include <new>
 
 #include "application.h"
-#include "display_check.h"
 #include "desktop/address_launcher.h"
 #include "desktop/system_clipboard.h"
+#include "display_check.h"
 #include "window/main_window.h"
 
 int main(int argc, char* argv[]) {

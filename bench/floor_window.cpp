@@ -29,10 +29,18 @@ int main(int argc, char* argv[]) {
             const QString caption = QString::fromUtf8(row.caption.data(), qsizetype(row.caption.size()));
             QWidget* widget = nullptr;
             switch (row.kind) {
-                case Kind::GroupBox: widget = new QGroupBox(caption, sheet); break;
-                case Kind::RadioButton: widget = new QRadioButton(caption, sheet); break;
-                case Kind::EditBox: widget = new QLineEdit(sheet); break;
-                case Kind::OutputBox: widget = new QPlainTextEdit(sheet); break;
+                case Kind::GroupBox:
+                    widget = new QGroupBox(caption, sheet);
+                    break;
+                case Kind::RadioButton:
+                    widget = new QRadioButton(caption, sheet);
+                    break;
+                case Kind::EditBox:
+                    widget = new QLineEdit(sheet);
+                    break;
+                case Kind::OutputBox:
+                    widget = new QPlainTextEdit(sheet);
+                    break;
                 case Kind::DropDown: {
                     auto* list = new QComboBox(sheet);
                     for (std::string_view item : row.extra.items)
@@ -40,17 +48,26 @@ int main(int argc, char* argv[]) {
                     widget = list;
                     break;
                 }
-                case Kind::Label: widget = new QLabel(caption, sheet); break;
-                case Kind::PushButton: widget = new QPushButton(caption, sheet); break;
-                case Kind::PictureBox: widget = new QLabel(sheet); break;
-                case Kind::HyperlinkBox: widget = new QLabel(caption, sheet); break;
+                case Kind::Label:
+                    widget = new QLabel(caption, sheet);
+                    break;
+                case Kind::PushButton:
+                    widget = new QPushButton(caption, sheet);
+                    break;
+                case Kind::PictureBox:
+                    widget = new QLabel(sheet);
+                    break;
+                case Kind::HyperlinkBox:
+                    widget = new QLabel(caption, sheet);
+                    break;
             }
             widget->setGeometry(row.place.left, row.place.top, row.place.width, row.place.height);
         }
     }
     auto* status = new QStatusBar(&window);
     status->setGeometry(0, 521, 624, 20);
-    status->addWidget(new QLabel(QStringLiteral("使用说明:选择相应标签即可自动生成和复制到剪辑版,你只需要粘贴使用即可。")));
+    status->addWidget(
+        new QLabel(QStringLiteral("使用说明:选择相应标签即可自动生成和复制到剪辑版,你只需要粘贴使用即可。")));
     window.show();
     return application.exec();
 }

@@ -38,18 +38,26 @@ void BM_ArticleListKeystroke(benchmark::State& state) {
 BENCHMARK(BM_ArticleListKeystroke);
 
 void BM_NavigationKeystroke(benchmark::State& state) {
-    run(state, [](MemoryForm& form) { form.type("栏目id内容", "3"); form.type("栏目个数", "8"); }, "栏目个数",
-        ControlEvent::ContentChanged);
+    run(
+        state,
+        [](MemoryForm& form) {
+            form.type("栏目id内容", "3");
+            form.type("栏目个数", "8");
+        },
+        "栏目个数", ControlEvent::ContentChanged);
 }
 BENCHMARK(BM_NavigationKeystroke);
 
 void BM_ListPageKeystroke(benchmark::State& state) {
-    run(state, [](MemoryForm& form) { form.type("列分页大小", "20"); }, "列分页大小", ControlEvent::ContentChanged);
+    run(
+        state, [](MemoryForm& form) { form.type("列分页大小", "20"); }, "列分页大小",
+        ControlEvent::ContentChanged);
 }
 BENCHMARK(BM_ListPageKeystroke);
 
 void BM_LongestSnippetClick(benchmark::State& state) {
-    run(state, [](MemoryForm&) {}, "dx25", ControlEvent::Clicked);
+    run(
+        state, [](MemoryForm&) {}, "dx25", ControlEvent::Clicked);
 }
 BENCHMARK(BM_LongestSnippetClick);
 

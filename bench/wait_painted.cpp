@@ -9,13 +9,13 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <signal.h>
-#include <cstdio>
 #include <stdlib.h>
 #include <string.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <time.h>
 #include <unistd.h>
+#include <cstdio>
 
 static double now_ms() {
     struct timespec t;
@@ -23,7 +23,9 @@ static double now_ms() {
     return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
 }
 
-static int ignore_errors(Display*, XErrorEvent*) { return 0; }
+static int ignore_errors(Display*, XErrorEvent*) {
+    return 0;
+}
 
 static long window_pid(Display* display, Window window, Atom pid_atom) {
     Atom type;
@@ -31,8 +33,9 @@ static long window_pid(Display* display, Window window, Atom pid_atom) {
     unsigned long count, after;
     unsigned char* data = nullptr;
     long pid = -1;
-    if (XGetWindowProperty(display, window, pid_atom, 0, 1, False, XA_CARDINAL, &type, &format, &count, &after,
-                           &data) == Success && data && count == 1)
+    if (XGetWindowProperty(display, window, pid_atom, 0, 1, False, XA_CARDINAL, &type, &format, &count,
+                           &after, &data) == Success &&
+        data && count == 1)
         pid = *reinterpret_cast<long*>(data);
     if (data) XFree(data);
     return pid;
@@ -45,8 +48,9 @@ static int painted(Display* display, Window window) {
     int x, y;
     Window child;
     XTranslateCoordinates(display, window, DefaultRootWindow(display), 0, 0, &x, &y, &child);
-    XImage* image = XGetImage(display, DefaultRootWindow(display), x, y, static_cast<unsigned>(attributes.width),
-                              static_cast<unsigned>(attributes.height), AllPlanes, ZPixmap);
+    XImage* image =
+        XGetImage(display, DefaultRootWindow(display), x, y, static_cast<unsigned>(attributes.width),
+                  static_cast<unsigned>(attributes.height), AllPlanes, ZPixmap);
     if (!image) return 0;
     unsigned long seen[4];
     int distinct = 0;

@@ -34,16 +34,24 @@ void run_keystrokes(benchmark::State& state, const char* box, bool with_paint) {
     }
 }
 
-void BM_ArticleListRunAndPublish(benchmark::State& state) { run_keystrokes(state, "调用条数", false); }
+void BM_ArticleListRunAndPublish(benchmark::State& state) {
+    run_keystrokes(state, "调用条数", false);
+}
 BENCHMARK(BM_ArticleListRunAndPublish);
 
-void BM_NavigationRunAndPublish(benchmark::State& state) { run_keystrokes(state, "栏目个数", false); }
+void BM_NavigationRunAndPublish(benchmark::State& state) {
+    run_keystrokes(state, "栏目个数", false);
+}
 BENCHMARK(BM_NavigationRunAndPublish);
 
-void BM_ListPageRunAndPublish(benchmark::State& state) { run_keystrokes(state, "列分页大小", false); }
+void BM_ListPageRunAndPublish(benchmark::State& state) {
+    run_keystrokes(state, "列分页大小", false);
+}
 BENCHMARK(BM_ListPageRunAndPublish);
 
-void BM_ArticleListKeystrokeWithPaint(benchmark::State& state) { run_keystrokes(state, "调用条数", true); }
+void BM_ArticleListKeystrokeWithPaint(benchmark::State& state) {
+    run_keystrokes(state, "调用条数", true);
+}
 BENCHMARK(BM_ArticleListKeystrokeWithPaint);
 
 }  // namespace

@@ -7,6 +7,9 @@ namespace {
 
 using enum Kind;
 
+// One row per control, as the design tables have them.
+// clang-format off
+
 // Items of the drop-down lists, in their stored order.
 constexpr std::string_view kColumnKinds[] = {"顶级栏目", "下级栏目", "同级栏目", "下级同级", "第一层级"};
 constexpr std::string_view kColumnFields[] = {"下拉选择", "英文名称", "栏目图片", "栏目描述"};
@@ -218,21 +221,18 @@ constexpr Control kPage8[] = {
      {.address = "https://" TAGGEN_SITE_HOST "/buy/"}},
     {"标签1", Label, "", {92, 318, 336, 32}, "泽沃用户交流⑤群：608547321   授权用户支持群：715390462"},
 };
+// clang-format on
 
 constexpr Page kPages[] = {
-    {"首页标签", kPage1},
-    {"列表标签", kPage2},
-    {"内容标签", kPage3},
-    {"商城标签", kPage4},
-    {"其他常用标签", kPage5},
-    {"可视编辑标签", kPage6},
-    {"常见问题", kPage7},
-    {"关于泽沃", kPage8},
+    {"首页标签", kPage1},     {"列表标签", kPage2},     {"内容标签", kPage3}, {"商城标签", kPage4},
+    {"其他常用标签", kPage5}, {"可视编辑标签", kPage6}, {"常见问题", kPage7}, {"关于泽沃", kPage8},
 };
 
 }  // namespace
 
-std::span<const Page> pages() { return kPages; }
+std::span<const Page> pages() {
+    return kPages;
+}
 
 const Control* find_control(std::string_view name) {
     for (const Page& page : kPages)

@@ -7,7 +7,17 @@
 // can be checked against the design and any front end can build the same window.
 namespace taggen::layout {
 
-enum class Kind { GroupBox, RadioButton, EditBox, OutputBox, DropDown, Label, PushButton, PictureBox, HyperlinkBox };
+enum class Kind {
+    GroupBox,
+    RadioButton,
+    EditBox,
+    OutputBox,
+    DropDown,
+    Label,
+    PushButton,
+    PictureBox,
+    HyperlinkBox
+};
 
 enum class Tint { Default, Red };
 

@@ -22,7 +22,10 @@ constexpr std::string_view kFlags[] = {
 
 constexpr std::string_view kOrderingList = "排列方式";
 constexpr std::string_view kOrderings[] = {
-    " orderby='now'", " orderby='click'", " orderby='sort_order'", " orderby='rand'",
+    " orderby='now'",
+    " orderby='click'",
+    " orderby='sort_order'",
+    " orderby='rand'",
 };
 
 struct Style {
@@ -79,8 +82,8 @@ void run_article_list_composer(Desk desk) {
         desk.form.write_text(
             output_box::kHome,
             join_texts({kHead, column.opening, column.value, column.closing, flag, summary.opening,
-                        summary.value, summary.closing, ordering, title.opening, title.value,
-                        title.closing, count.opening, count.value, count.closing, checked->body}));
+                        summary.value, summary.closing, ordering, title.opening, title.value, title.closing,
+                        count.opening, count.value, count.closing, checked->body}));
     }
     copy_box_to_clipboard(desk, output_box::kHome);
 }

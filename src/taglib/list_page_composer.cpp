@@ -23,10 +23,10 @@ void run_list_page_composer(Desk desk) {
     const AttributeText description = read_attribute(desk.form, kDescriptionLength);
     const AttributeText page_size = read_attribute(desk.form, kPageSize);
 
-    publish(desk, output_box::kList,
-            join_texts({kHead, title.opening, title.value, title.closing, description.opening,
-                        description.value, description.closing, page_size.opening,
-                        page_size.value, page_size.closing, kTail}));
+    publish(
+        desk, output_box::kList,
+        join_texts({kHead, title.opening, title.value, title.closing, description.opening, description.value,
+                    description.closing, page_size.opening, page_size.value, page_size.closing, kTail}));
 }
 
 }  // namespace taggen

@@ -40,8 +40,8 @@ void run_navigation_composer(Desk desk) {
 
     // The column kind stands before the column ID in the tag.
     publish(desk, output_box::kHome,
-            join_texts({kHead, kind, column.opening, column.value, column.closing, count.opening,
-                        count.value, count.closing, kTail}));
+            join_texts({kHead, kind, column.opening, column.value, column.closing, count.opening, count.value,
+                        count.closing, kTail}));
 }
 
 void run_column_field_picker(Desk desk) {

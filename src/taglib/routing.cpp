@@ -35,15 +35,16 @@ constexpr Route kRoutes[] = {
 };
 
 const Route* find_route(std::string_view control, ControlEvent event) {
-    const auto found = std::ranges::find_if(kRoutes, [&](const Route& route) {
-        return route.event == event && route.control == control;
-    });
+    const auto found = std::ranges::find_if(
+        kRoutes, [&](const Route& route) { return route.event == event && route.control == control; });
     return found == std::end(kRoutes) ? nullptr : found;
 }
 
 }  // namespace
 
-std::span<const Route> composer_routes() { return kRoutes; }
+std::span<const Route> composer_routes() {
+    return kRoutes;
+}
 
 bool is_routed(std::string_view control, ControlEvent event) {
     if (find_route(control, event)) return true;

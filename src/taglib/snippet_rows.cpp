@@ -7,6 +7,7 @@ namespace {
 
 // Texts are byte-exact: CR LF line breaks, trailing spaces, TABs, U+3000 and
 // full-width punctuation all reach the user's templates as they stand here.
+// clang-format off
 constexpr SnippetRow kRows[] = {
     {TagPage::Home, "FZ1", "全局标签", "网站名称", "网站名称",
             "{zavo:global name='web_name' /}"},
@@ -325,9 +326,12 @@ constexpr SnippetRow kRows[] = {
     {TagPage::VisualEditing, "FZ16", "可视编辑标签", "dx31", "可视化编辑开启标签",
             "{zavo:ui open='off' /}"},
 };
+// clang-format on
 
 }  // namespace
 
-std::span<const SnippetRow> snippet_rows() { return kRows; }
+std::span<const SnippetRow> snippet_rows() {
+    return kRows;
+}
 
 }  // namespace taggen

@@ -11,7 +11,9 @@ namespace taggen {
 using Text = std::string;
 
 // True exactly when the text has no bytes; nothing is trimmed.
-inline bool is_empty_text(std::string_view text) { return text.empty(); }
+inline bool is_empty_text(std::string_view text) {
+    return text.empty();
+}
 
 // The parts in order, byte for byte, with nothing between them. An empty part
 // adds nothing, which is how composers leave an attribute out.

@@ -19,7 +19,9 @@ constexpr COLORREF kNormalColour = RGB(0, 0, 255);
 constexpr COLORREF kVisitedColour = RGB(128, 0, 0);
 constexpr COLORREF kHoverColour = RGB(0, 120, 215);
 
-HFONT font_of(HWND window) { return reinterpret_cast<HFONT>(GetPropW(window, L"font")); }
+HFONT font_of(HWND window) {
+    return reinterpret_cast<HFONT>(GetPropW(window, L"font"));
+}
 
 LRESULT common(HWND window, UINT message, WPARAM w, LPARAM l) {
     switch (message) {
@@ -46,7 +48,8 @@ void draw_line(HDC dc, const std::wstring& text, const RECT& area, bool centred)
     SIZE extent{};
     GetTextExtentExPointW(dc, text.c_str(), count, 0, nullptr, ends.data(), &extent);
     std::vector<int> advances(static_cast<std::size_t>(count));
-    for (int i = 0; i < count; ++i) advances[std::size_t(i)] = ends[std::size_t(i)] - (i ? ends[std::size_t(i - 1)] : 0);
+    for (int i = 0; i < count; ++i)
+        advances[std::size_t(i)] = ends[std::size_t(i)] - (i ? ends[std::size_t(i - 1)] : 0);
     const int room = int(area.right - area.left);
     int width = extent.cx;
     for (int pass = 0; width > room && pass < 3; ++pass)
@@ -140,7 +143,8 @@ LRESULT CALLBACK picture_procedure(HWND window, UINT message, WPARAM w, LPARAM l
                 HDC source = CreateCompatibleDC(dc);
                 HGDIOBJ previous = SelectObject(source, picture);
                 SetStretchBltMode(dc, HALFTONE);
-                StretchBlt(dc, 0, 0, area.right, area.bottom, source, 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
+                StretchBlt(dc, 0, 0, area.right, area.bottom, source, 0, 0, info.bmWidth, info.bmHeight,
+                           SRCCOPY);
                 SelectObject(source, previous);
                 DeleteDC(source);
             }
@@ -161,7 +165,9 @@ LRESULT CALLBACK hyperlink_procedure(HWND window, UINT message, WPARAM w, LPARAM
             PAINTSTRUCT paint;
             RECT area;
             HDC dc = begin_text_paint(window, paint, area,
-                                      state->hover ? kHoverColour : state->visited ? kVisitedColour : kNormalColour);
+                                      state->hover     ? kHoverColour
+                                      : state->visited ? kVisitedColour
+                                                       : kNormalColour);
             const std::wstring& shown = state->caption.empty() ? state->address : state->caption;
             draw_line(dc, shown, area, true);
             EndPaint(window, &paint);

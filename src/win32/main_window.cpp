@@ -24,7 +24,8 @@ RECT rect_of(const layout::Rect& place) {
 HWND create_native(const wchar_t* type, DWORD style, DWORD extended, const std::wstring& text, RECT place,
                    HWND parent, HINSTANCE instance) {
     return CreateWindowExW(extended, type, text.c_str(), WS_CHILD | WS_VISIBLE | style, place.left, place.top,
-                           place.right - place.left, place.bottom - place.top, parent, nullptr, instance, nullptr);
+                           place.right - place.left, place.bottom - place.top, parent, nullptr, instance,
+                           nullptr);
 }
 
 const wchar_t* picture_resource(std::string_view asset) {
@@ -42,7 +43,8 @@ const wchar_t* picture_resource(std::string_view asset) {
 
 }  // namespace
 
-MainWindow::MainWindow(HINSTANCE instance, Clipboard& clipboard) : instance_(instance), clipboard_(clipboard) {
+MainWindow::MainWindow(HINSTANCE instance, Clipboard& clipboard)
+    : instance_(instance), clipboard_(clipboard) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
     register_drawn_controls(instance);
@@ -73,8 +75,8 @@ MainWindow::MainWindow(HINSTANCE instance, Clipboard& clipboard) : instance_(ins
 
 void MainWindow::build_controls() {
     const layout::Rect& tab_place = layout::kTabControl;
-    tab_ = create_native(WC_TABCONTROLW, WS_CLIPSIBLINGS | WS_TABSTOP, WS_EX_CONTROLPARENT, L"", rect_of(tab_place),
-                         window_, instance_);
+    tab_ = create_native(WC_TABCONTROLW, WS_CLIPSIBLINGS | WS_TABSTOP, WS_EX_CONTROLPARENT, L"",
+                         rect_of(tab_place), window_, instance_);
     SendMessageW(tab_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     SetWindowSubclass(tab_, container_procedure, 0, reinterpret_cast<DWORD_PTR>(this));
 
@@ -95,54 +97,59 @@ void MainWindow::build_controls() {
             HWND control = nullptr;
             switch (row.kind) {
                 case Kind::GroupBox:
-                    control = create_native(L"BUTTON", BS_GROUPBOX, WS_EX_CONTROLPARENT, caption, place, parent,
-                                            instance_);
+                    control = create_native(L"BUTTON", BS_GROUPBOX, WS_EX_CONTROLPARENT, caption, place,
+                                            parent, instance_);
                     // A group box holds its radios; their notifications must reach the window.
                     SetWindowSubclass(control, container_procedure, 0, reinterpret_cast<DWORD_PTR>(this));
                     break;
                 case Kind::RadioButton:
-                    control = create_native(L"BUTTON", BS_AUTORADIOBUTTON | BS_MULTILINE | WS_TABSTOP, 0, caption,
-                                            place, parent, instance_);
+                    control = create_native(L"BUTTON", BS_AUTORADIOBUTTON | BS_MULTILINE | WS_TABSTOP, 0,
+                                            caption, place, parent, instance_);
                     SendMessageW(control, BM_SETCHECK, row.extra.checked ? BST_CHECKED : BST_UNCHECKED, 0);
                     break;
                 case Kind::EditBox:
-                    control = create_native(L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, L"", place,
-                                            parent, instance_);
+                    control = create_native(L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, L"",
+                                            place, parent, instance_);
                     break;
                 case Kind::OutputBox:
-                    control = create_native(L"EDIT",
-                                            ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL | WS_BORDER |
-                                                WS_TABSTOP,
-                                            0, L"", place, parent, instance_);
+                    control = create_native(
+                        L"EDIT",
+                        ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL | WS_BORDER | WS_TABSTOP,
+                        0, L"", place, parent, instance_);
                     SendMessageW(control, EM_SETLIMITTEXT, 0, 0);  // no limit
                     SetWindowSubclass(control, output_box_procedure, 0, 0);
                     break;
                 case Kind::DropDown: {
                     RECT with_list = place;
-                    with_list.bottom = place.top + std::max(int(place.bottom - place.top), layout::kDropDownWithListHeight);
-                    control = create_native(L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0, L"", with_list,
-                                            parent, instance_);
+                    with_list.bottom =
+                        place.top + std::max(int(place.bottom - place.top), layout::kDropDownWithListHeight);
+                    control = create_native(L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0, L"",
+                                            with_list, parent, instance_);
                     for (std::string_view text : row.extra.items)
-                        SendMessageW(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(to_wide(text).c_str()));
+                        SendMessageW(control, CB_ADDSTRING, 0,
+                                     reinterpret_cast<LPARAM>(to_wide(text).c_str()));
                     SendMessageW(control, CB_SETCURSEL, 0, 0);
                     break;
                 }
                 case Kind::Label: {
-                    const LabelLook look{row.extra.tint == layout::Tint::Red ? RGB(255, 0, 0) : GetSysColor(COLOR_BTNTEXT),
-                                         row.extra.wraps ? layout::kWrappedLabelLinePitch : 0};
+                    const LabelLook look{
+                        row.extra.tint == layout::Tint::Red ? RGB(255, 0, 0) : GetSysColor(COLOR_BTNTEXT),
+                        row.extra.wraps ? layout::kWrappedLabelLinePitch : 0};
                     control = create_label(parent, caption, place, look);
                     break;
                 }
                 case Kind::PushButton:
-                    control = create_native(L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, caption, place, parent, instance_);
+                    control = create_native(L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, caption, place, parent,
+                                            instance_);
                     if (!row.extra.address.empty()) button_addresses_[control] = row.extra.address;
                     break;
                 case Kind::PictureBox:
-                    control = create_picture(parent, place, load_picture_resource(instance_, picture_resource(row.extra.asset)));
+                    control = create_picture(
+                        parent, place, load_picture_resource(instance_, picture_resource(row.extra.asset)));
                     break;
                 case Kind::HyperlinkBox:
-                    control = create_hyperlink(parent, place,
-                                               HyperlinkState{caption, to_wide(row.extra.address), &shell_launcher_});
+                    control = create_hyperlink(
+                        parent, place, HyperlinkState{caption, to_wide(row.extra.address), &shell_launcher_});
                     break;
             }
             SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
@@ -158,16 +165,19 @@ void MainWindow::build_status_bar() {
     SendMessageW(bar, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     int edges[layout::kStatusParts.size()];
     int right = 0;
-    for (std::size_t part = 0; part < layout::kStatusParts.size(); ++part) edges[part] = right += layout::kStatusParts[part].width;
+    for (std::size_t part = 0; part < layout::kStatusParts.size(); ++part)
+        edges[part] = right += layout::kStatusParts[part].width;
     SendMessageW(bar, SB_SETPARTS, layout::kStatusParts.size(), reinterpret_cast<LPARAM>(edges));
     for (std::size_t part = 0; part < layout::kStatusParts.size(); ++part)
-        SendMessageW(bar, SB_SETTEXTW, part, reinterpret_cast<LPARAM>(to_wide(layout::kStatusParts[part].text).c_str()));
+        SendMessageW(bar, SB_SETTEXTW, part,
+                     reinterpret_cast<LPARAM>(to_wide(layout::kStatusParts[part].text).c_str()));
     form_.add(layout::kStatusBarName, bar);
 }
 
 void MainWindow::show_page(int page) {
     for (std::size_t index = 0; index < page_controls_.size(); ++index)
-        for (HWND control : page_controls_[index]) ShowWindow(control, int(index) == page ? SW_SHOW : SW_HIDE);
+        for (HWND control : page_controls_[index])
+            ShowWindow(control, int(index) == page ? SW_SHOW : SW_HIDE);
 }
 
 void MainWindow::on_command(HWND control, WORD code) {
@@ -189,7 +199,8 @@ void MainWindow::on_command(HWND control, WORD code) {
             handle_event(desk, name, ControlEvent::ItemSelected);
             break;
         case CBN_SELCHANGE:  // a pick with the arrow keys while the list is closed
-            if (!SendMessageW(control, CB_GETDROPPEDSTATE, 0, 0)) handle_event(desk, name, ControlEvent::ItemSelected);
+            if (!SendMessageW(control, CB_GETDROPPEDSTATE, 0, 0))
+                handle_event(desk, name, ControlEvent::ItemSelected);
             break;
     }
 }

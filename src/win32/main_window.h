@@ -26,8 +26,10 @@ public:
 
 private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM w, LPARAM l);
-    static LRESULT CALLBACK container_procedure(HWND window, UINT message, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR);
-    static LRESULT CALLBACK output_box_procedure(HWND window, UINT message, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR);
+    static LRESULT CALLBACK container_procedure(HWND window, UINT message, WPARAM w, LPARAM l, UINT_PTR,
+                                                DWORD_PTR);
+    static LRESULT CALLBACK output_box_procedure(HWND window, UINT message, WPARAM w, LPARAM l, UINT_PTR,
+                                                 DWORD_PTR);
     LRESULT handle(UINT message, WPARAM w, LPARAM l);
 
     void build_controls();
@@ -43,7 +45,7 @@ private:
     HWND window_ = nullptr;
     HWND tab_ = nullptr;
     HFONT font_ = nullptr;
-    std::map<HWND, std::string_view> names_;            // control window to control name
+    std::map<HWND, std::string_view> names_;             // control window to control name
     std::map<HWND, std::string_view> button_addresses_;  // FAQ buttons
     std::array<std::vector<HWND>, 8> page_controls_;     // the controls standing on each page
 };

@@ -32,7 +32,8 @@ bool Win32Clipboard::put_on_clipboard(std::string_view text) {
     EmptyClipboard();
     const bool placed = hand_over(CF_TEXT, bytes.c_str(), bytes.size() + 1);  // with its NUL
     if (placed) {
-        const LCID simplified_chinese = MAKELCID(MAKELANGID(LANG_CHINESE, SUBLANG_CHINESE_SIMPLIFIED), SORT_DEFAULT);
+        const LCID simplified_chinese =
+            MAKELCID(MAKELANGID(LANG_CHINESE, SUBLANG_CHINESE_SIMPLIFIED), SORT_DEFAULT);
         hand_over(CF_LOCALE, &simplified_chinese, sizeof simplified_chinese);
     }
     CloseClipboard();

@@ -4,7 +4,9 @@
 
 namespace taggen::win32 {
 
-void Win32Form::add(std::string_view name, HWND control) { controls_.emplace(name, control); }
+void Win32Form::add(std::string_view name, HWND control) {
+    controls_.emplace(name, control);
+}
 
 HWND Win32Form::control(std::string_view name) const {
     const auto found = controls_.find(name);

@@ -1,6 +1,7 @@
 #include "win32_launcher.h"
 
 #include <windows.h>
+// After windows.h, which it needs.
 #include <shellapi.h>
 
 #include <string>
@@ -17,7 +18,8 @@ bool CommandLauncher::launch_address(std::string_view address) {
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_HIDE;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process))
         return false;
     WaitForInputIdle(process.hProcess, 1000);
     CloseHandle(process.hThread);
@@ -28,8 +30,8 @@ bool CommandLauncher::launch_address(std::string_view address) {
 bool ShellLauncher::launch_address(std::string_view address) {
     if (address.empty()) return false;
     const std::wstring wide = to_wide(address);
-    const auto result = reinterpret_cast<INT_PTR>(
-        ShellExecuteW(nullptr, L"open", wide.c_str(), nullptr, nullptr, SW_SHOW));
+    const auto result =
+        reinterpret_cast<INT_PTR>(ShellExecuteW(nullptr, L"open", wide.c_str(), nullptr, nullptr, SW_SHOW));
     return result > 32;
 }
 

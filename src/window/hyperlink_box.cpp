@@ -5,14 +5,16 @@
 
 namespace taggen::window {
 
-HyperlinkBox::HyperlinkBox(const QString& caption, const QString& address,
-                           desktop::AddressLauncher& launcher, QWidget* parent)
+HyperlinkBox::HyperlinkBox(const QString& caption, const QString& address, desktop::AddressLauncher& launcher,
+                           QWidget* parent)
     : QWidget(parent), caption_(caption), address_(address), launcher_(launcher) {
     setCursor(Qt::PointingHandCursor);
     setAttribute(Qt::WA_Hover);
 }
 
-QString HyperlinkBox::shown_text() const { return caption_.isEmpty() ? address_ : caption_; }
+QString HyperlinkBox::shown_text() const {
+    return caption_.isEmpty() ? address_ : caption_;
+}
 
 QColor HyperlinkBox::text_colour() const {
     if (hovered_) return kHoverColour;

@@ -31,7 +31,6 @@ namespace {
 using layout::Control;
 using layout::Kind;
 
-
 QString qt_text(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -118,8 +117,9 @@ void MainWindow::build_page(int index) {
                 // control applies to what a user types or pastes; it also keeps a runaway paste from
                 // freezing the window while the text is laid out.
                 if (is_routed(row.name, ControlEvent::ContentChanged))
-                    QObject::connect(edit, &QLineEdit::textChanged, this,
-                                     [this, name = row.name] { dispatch(name, ControlEvent::ContentChanged); });
+                    QObject::connect(edit, &QLineEdit::textChanged, this, [this, name = row.name] {
+                        dispatch(name, ControlEvent::ContentChanged);
+                    });
                 widget = edit;
                 break;
             }
@@ -132,7 +132,8 @@ void MainWindow::build_page(int index) {
                 list->setCurrentIndex(0);
                 // The box and its opened list take 160 pixels; longer lists scroll.
                 const int item_height = list->fontMetrics().height() + 4;
-                list->setMaxVisibleItems(std::max(1, (layout::kDropDownWithListHeight - row.place.height) / item_height));
+                list->setMaxVisibleItems(
+                    std::max(1, (layout::kDropDownWithListHeight - row.place.height) / item_height));
                 // activated: every user pick, also of the selected item; never a programmatic change.
                 if (is_routed(row.name, ControlEvent::ItemSelected))
                     QObject::connect(list, &QComboBox::activated, this,
@@ -160,9 +161,10 @@ void MainWindow::build_page(int index) {
             case Kind::PushButton: {
                 auto* button = new QPushButton(caption, container);
                 if (!row.extra.address.empty())
-                    QObject::connect(button, &QPushButton::clicked, this, [this, address = row.extra.address] {
-                        static_cast<void>(launcher_.launch_address(address));
-                    });
+                    QObject::connect(button, &QPushButton::clicked, this,
+                                     [this, address = row.extra.address] {
+                                         static_cast<void>(launcher_.launch_address(address));
+                                     });
                 widget = button;
                 break;
             }
@@ -185,7 +187,8 @@ void MainWindow::build_page(int index) {
         widget->setObjectName(qt_text(row.name));
         widget->setAccessibleName(caption.isEmpty() ? qt_text(row.name) : caption);
         widget->setGeometry(qt_rect(row.place, shift));
-        if (auto* radio = qobject_cast<QRadioButton*>(widget)) fit_caption(radio, caption, radio_caption_room(radio));
+        if (auto* radio = qobject_cast<QRadioButton*>(widget))
+            fit_caption(radio, caption, radio_caption_room(radio));
         if (auto* label = qobject_cast<QLabel*>(widget); label && !caption.isEmpty())
             fit_caption(label, caption, row.place.width);
         form_.add(row.name, widget);

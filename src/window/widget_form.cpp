@@ -8,7 +8,9 @@
 
 namespace taggen::window {
 
-void WidgetForm::add(std::string_view name, QWidget* widget) { widgets_.emplace(name, widget); }
+void WidgetForm::add(std::string_view name, QWidget* widget) {
+    widgets_.emplace(name, widget);
+}
 
 QWidget* WidgetForm::widget(std::string_view name) const {
     const auto found = widgets_.find(name);

@@ -10,7 +10,9 @@ WindowMover::WindowMover(QWidget* window) : QObject(window), window_(window) {
     window_->installEventFilter(this);
 }
 
-void WindowMover::watch(QWidget* widget) { widget->installEventFilter(this); }
+void WindowMover::watch(QWidget* widget) {
+    widget->installEventFilter(this);
+}
 
 bool WindowMover::begin(QPoint global_position) {
     QWindow* handle = window_->windowHandle();

@@ -24,8 +24,8 @@ void check(bool condition) {
 
 struct Part {
     std::string_view control;
-    std::string_view opening;                // a box attribute's " name='"; empty for a list
-    std::vector<std::string_view> choices;   // a list's attribute per index
+    std::string_view opening;               // a box attribute's " name='"; empty for a list
+    std::vector<std::string_view> choices;  // a list's attribute per index
 };
 
 struct Composer {
@@ -37,29 +37,32 @@ struct Composer {
 const std::string_view kHome = "首页结果输出";
 const std::string_view kList = "列表页面结果输出";
 
-const Composer kArticleList{"{zavo:arclist",
-                            {{"栏目id1内容", " typeid='", {}},
-                             {"文章属性", "", {"", " flag='h'", " flag='c'", " flag='a'", " flag='b'", " flag='j'"}},
-                             {"摘要字数", " infolen='", {}},
-                             {"排列方式", "", {" orderby='now'", " orderby='click'", " orderby='sort_order'", " orderby='rand'"}},
-                             {"标题字数", " titlelen='", {}},
-                             {"调用条数", " row='", {}}},
-                            kHome};
-const Composer kNavigation{"{zavo:channel",
-                           {{"栏目属性", "", {" type='top'", " type='son'", " type='self'", " type='sonself'", " type='first'"}},
-                            {"栏目id内容", " typeid='", {}},
-                            {"栏目个数", " row='", {}}},
-                           kHome};
-const Composer kListPage{"{zavo:list",
-                         {{"列标题字数", " titlelen='", {}}, {"列描述字数", " infolen='", {}}, {"列分页大小", " pagesize='", {}}},
-                         kList};
+const Composer kArticleList{
+    "{zavo:arclist",
+    {{"栏目id1内容", " typeid='", {}},
+     {"文章属性", "", {"", " flag='h'", " flag='c'", " flag='a'", " flag='b'", " flag='j'"}},
+     {"摘要字数", " infolen='", {}},
+     {"排列方式", "", {" orderby='now'", " orderby='click'", " orderby='sort_order'", " orderby='rand'"}},
+     {"标题字数", " titlelen='", {}},
+     {"调用条数", " row='", {}}},
+    kHome};
+const Composer kNavigation{
+    "{zavo:channel",
+    {{"栏目属性", "", {" type='top'", " type='son'", " type='self'", " type='sonself'", " type='first'"}},
+     {"栏目id内容", " typeid='", {}},
+     {"栏目个数", " row='", {}}},
+    kHome};
+const Composer kListPage{
+    "{zavo:list",
+    {{"列标题字数", " titlelen='", {}}, {"列描述字数", " infolen='", {}}, {"列分页大小", " pagesize='", {}}},
+    kList};
 
-const char* const kBoxes[] = {"栏目id内容", "栏目个数", "栏目id1内容", "摘要字数", "标题字数",
-                              "调用条数", "列标题字数", "列描述字数", "列分页大小"};
+const char* const kBoxes[] = {"栏目id内容", "栏目个数",   "栏目id1内容", "摘要字数",  "标题字数",
+                              "调用条数",   "列标题字数", "列描述字数",  "列分页大小"};
 const char* const kLists[] = {"栏目属性", "其他字段", "文章属性", "排列方式", "时间样式"};
 const char* const kRadios[] = {"风格1", "风格2", "风格3", "风格4", "风格5", "文章点击数"};
-const char* const kOutputs[] = {"首页结果输出", "列表页面结果输出", "内容页面结果输出",
-                                "商城标签结果输出", "其他标签输出", "可视标签输出"};
+const char* const kOutputs[] = {"首页结果输出",     "列表页面结果输出", "内容页面结果输出",
+                                "商城标签结果输出", "其他标签输出",     "可视标签输出"};
 
 // The expected opening of a composed tag, up to where its tail begins.
 std::string expected_opening(const Composer& composer, const MemoryForm& form) {
@@ -70,7 +73,8 @@ std::string expected_opening(const Composer& composer, const MemoryForm& form) {
             if (!value.empty()) text.append(part.opening).append(value).append("'");
         } else {
             const int index = form.selection(part.control);
-            if (index >= 0 && std::size_t(index) < part.choices.size()) text.append(part.choices[std::size_t(index)]);
+            if (index >= 0 && std::size_t(index) < part.choices.size())
+                text.append(part.choices[std::size_t(index)]);
         }
     }
     return text;

@@ -12,14 +12,15 @@ struct RadioGroup {
 
 // Radios that take part in the tag library's reads or in the home page's groups.
 const RadioGroup kRadioGroups[] = {
-    {"FZ1", {"网站名称", "网站logo", "网站备案号", "友情链接", "网站标题", "站点描述", "默认关键字", "网站版权"}},
+    {"FZ1",
+     {"网站名称", "网站logo", "网站备案号", "友情链接", "网站标题", "站点描述", "默认关键字", "网站版权"}},
     {"FZ2", {"风格1", "风格2", "风格3", "风格4", "风格5", "文章点击数"}},
 };
 
 constexpr std::string_view kBoxes[] = {
-    "栏目id内容", "栏目个数", "栏目id1内容", "摘要字数", "标题字数", "调用条数",
-    "列标题字数", "列描述字数", "列分页大小",
-    "首页结果输出", "列表页面结果输出", "内容页面结果输出", "商城标签结果输出", "其他标签输出", "可视标签输出",
+    "栏目id内容",       "栏目个数",         "栏目id1内容",      "摘要字数",     "标题字数",
+    "调用条数",         "列标题字数",       "列描述字数",       "列分页大小",   "首页结果输出",
+    "列表页面结果输出", "内容页面结果输出", "商城标签结果输出", "其他标签输出", "可视标签输出",
 };
 
 constexpr std::string_view kLists[] = {"栏目属性", "其他字段", "文章属性", "排列方式", "时间样式"};
@@ -79,14 +80,18 @@ void MemoryForm::write_text(std::string_view control, std::string_view text) {
 
 void MemoryForm::type(std::string_view box, std::string_view text) {
     const auto found = texts_.find(box);
-    if (found == texts_.end()) unknown_controls.emplace_back(box);
-    else found->second = text;
+    if (found == texts_.end())
+        unknown_controls.emplace_back(box);
+    else
+        found->second = text;
 }
 
 void MemoryForm::pick(std::string_view list, int index) {
     const auto found = selections_.find(list);
-    if (found == selections_.end()) unknown_controls.emplace_back(list);
-    else found->second = index;
+    if (found == selections_.end())
+        unknown_controls.emplace_back(list);
+    else
+        found->second = index;
 }
 
 void MemoryForm::check(std::string_view radio) {
@@ -98,8 +103,10 @@ void MemoryForm::check(std::string_view radio) {
 
 void MemoryForm::set_checked(std::string_view radio, bool checked) {
     const auto found = radios_.find(radio);
-    if (found == radios_.end()) unknown_controls.emplace_back(radio);
-    else found->second = checked;
+    if (found == radios_.end())
+        unknown_controls.emplace_back(radio);
+    else
+        found->second = checked;
 }
 
 int MemoryForm::selection(std::string_view list) const {

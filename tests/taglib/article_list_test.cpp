@@ -11,15 +11,21 @@ namespace {
 constexpr std::string_view kBox = "首页结果输出";
 
 const std::string kStyle1 =
-    "}\r\n<li>\r\n<a href='{$field.typeurl}'>{$field.typename}</a>\r\n<a href='{$field.arcurl}'>{$field.title}</a>\r\n</li>  \r\n{/zavo:arclist}";
-const std::string kStyle2 = "}\r\n<li>\r\n<a href='{$field.arcurl}'>{$field.title}</a>\r\n</li>  \r\n{/zavo:arclist}";
+    "}\r\n<li>\r\n<a href='{$field.typeurl}'>{$field.typename}</a>\r\n<a "
+    "href='{$field.arcurl}'>{$field.title}</a>\r\n</li>  \r\n{/zavo:arclist}";
+const std::string kStyle2 =
+    "}\r\n<li>\r\n<a href='{$field.arcurl}'>{$field.title}</a>\r\n</li>  \r\n{/zavo:arclist}";
 const std::string kStyle3 =
-    "}\r\n<li>\r\n<a href='{$field.arcurl}'>\r\n<img src='{$field.litpic}' />{$field.title}</a>\r\n</li>\r\n{/zavo:arclist}";
+    "}\r\n<li>\r\n<a href='{$field.arcurl}'>\r\n<img src='{$field.litpic}' "
+    "/>{$field.title}</a>\r\n</li>\r\n{/zavo:arclist}";
 const std::string kStyle4 =
-    "}\r\n<li>\r\n<a href='{$field.arcurl}'>\r\n<img src='{$field.litpic}' alt='{$field.title}'>{$field.title}</a>\r\n"
+    "}\r\n<li>\r\n<a href='{$field.arcurl}'>\r\n<img src='{$field.litpic}' "
+    "alt='{$field.title}'>{$field.title}</a>\r\n"
     "<span>{$field.seo_description}...</span>\r\n</li>\r\n{/zavo:arclist}\r\n";
 const std::string kStyle5 =
-    "}\r\n<li>\r\n<a href='{$field.arcurl}'>{$field.title}</a>\r\n<p>{$field.seo_description}...</p>\r\n</li>\r\n{/zavo:arclist}";
+    "}\r\n<li>\r\n<a "
+    "href='{$field.arcurl}'>{$field.title}</a>\r\n<p>{$field.seo_description}...</p>\r\n</li>\r\n{/"
+    "zavo:arclist}";
 
 struct Case {
     const char* name;
@@ -39,7 +45,8 @@ TEST_P(ArticleListComposer, ComposesTheTagFromAllInputs) {
 const Case kCases[] = {
     {"FirstChangeKeepsDefaultOrdering", [](DeskFixture& f) { f.type("栏目id1内容", "5"); },
      "{zavo:arclist typeid='5' orderby='now'" + kStyle1},
-    {"StyleClickedAtStart", [](DeskFixture& f) { f.click("风格2"); }, "{zavo:arclist orderby='now'" + kStyle2},
+    {"StyleClickedAtStart", [](DeskFixture& f) { f.click("风格2"); },
+     "{zavo:arclist orderby='now'" + kStyle2},
     {"AllAttributesInFixedOrderWhateverTheInputOrder",
      [](DeskFixture& f) {
          f.type("调用条数", "10");
@@ -87,7 +94,8 @@ const Case kCases[] = {
      },
      "{zavo:arclist" + kStyle1},
     {"Style3", [](DeskFixture& f) { f.click("风格3"); }, "{zavo:arclist orderby='now'" + kStyle3},
-    {"Style4EndsInALineBreak", [](DeskFixture& f) { f.click("风格4"); }, "{zavo:arclist orderby='now'" + kStyle4},
+    {"Style4EndsInALineBreak", [](DeskFixture& f) { f.click("风格4"); },
+     "{zavo:arclist orderby='now'" + kStyle4},
     {"TimeFormatDoesNotChangeTheTag",
      [](DeskFixture& f) {
          f.type("栏目id1内容", "7");

@@ -15,7 +15,9 @@ namespace {
 
 std::size_t count(std::string_view text, std::string_view needle) {
     std::size_t n = 0;
-    for (auto at = text.find(needle); at != std::string_view::npos; at = text.find(needle, at + needle.size())) ++n;
+    for (auto at = text.find(needle); at != std::string_view::npos;
+         at = text.find(needle, at + needle.size()))
+        ++n;
     return n;
 }
 
@@ -28,7 +30,11 @@ bool valid_utf8(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size()) {
         const auto lead = static_cast<unsigned char>(text[i]);
-        const std::size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
+        const std::size_t length = lead < 0x80           ? 1
+                                   : (lead >> 5) == 0x6  ? 2
+                                   : (lead >> 4) == 0xE  ? 3
+                                   : (lead >> 3) == 0x1E ? 4
+                                                         : 0;
         if (length == 0 || i + length > text.size()) return false;
         for (std::size_t k = 1; k < length; ++k)
             if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
@@ -166,8 +172,8 @@ TEST(SnippetCatalogue, SharedTextsAreIdenticalAcrossPages) {
 
 TEST(SnippetCatalogue, SiteAddressesUseTheOneHost) {
     const std::string address = std::string("http://") + std::string(kSiteHost);
-    const std::pair<std::string_view, std::size_t> uses[] = {
-        {"dx24", 1}, {"dx25", 1}, {"dx26", 1}, {"dx27", 1}, {"dx28", 1}, {"dx29", 2}};
+    const std::pair<std::string_view, std::size_t> uses[] = {{"dx24", 1}, {"dx25", 1}, {"dx26", 1},
+                                                             {"dx27", 1}, {"dx28", 1}, {"dx29", 2}};
     std::size_t total = 0;
     for (const auto& [control, times] : uses) EXPECT_EQ(count(text_of(control), address), times) << control;
     for (const SnippetRow& row : snippet_rows()) total += count(row.text, "http");
@@ -178,7 +184,9 @@ TEST(SnippetCatalogue, SiteAddressesUseTheOneHost) {
     const std::pair<std::string_view, std::string_view> help[] = {
         {"dx24", "575"}, {"dx25", "577"}, {"dx26", "576"}, {"dx27", "574"}};
     for (const auto& [control, article] : help)
-        EXPECT_EQ(count(text_of(control), "更多说明：" + address + "/doc/label/ui/" + std::string(article) + ".html\r\n-->\r\n"), 1u)
+        EXPECT_EQ(count(text_of(control), "更多说明：" + address + "/doc/label/ui/" + std::string(article) +
+                                              ".html\r\n-->\r\n"),
+                  1u)
             << control;
 }
 

@@ -10,7 +10,8 @@ namespace {
 constexpr std::string_view kBox = "列表页面结果输出";
 
 const std::string kTail =
-    "}\r\n<a href='{$field.arcurl}'>{$field.title}</a>\r\n<span>{$field.seo_description}...</span>\r\n{/zavo:list}";
+    "}\r\n<a "
+    "href='{$field.arcurl}'>{$field.title}</a>\r\n<span>{$field.seo_description}...</span>\r\n{/zavo:list}";
 
 struct Case {
     const char* title;

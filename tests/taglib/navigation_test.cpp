@@ -11,7 +11,8 @@ namespace {
 constexpr std::string_view kBox = "首页结果输出";
 
 const std::string kTail =
-    " currentstyle='on'}\r\n<a href=\"{$field.typeurl}\" class=\"{$field.currentstyle}\">{$field.typename}</a>\r\n{/zavo:channel}";
+    " currentstyle='on'}\r\n<a href=\"{$field.typeurl}\" "
+    "class=\"{$field.currentstyle}\">{$field.typename}</a>\r\n{/zavo:channel}";
 
 struct Case {
     const char* name;
@@ -29,8 +30,10 @@ TEST_P(NavigationComposer, ComposesTheChannelTag) {
 }
 
 const Case kCases[] = {
-    {"FirstChange", [](DeskFixture& f) { f.type("栏目id内容", "1"); }, "{zavo:channel type='top' typeid='1'" + kTail},
-    {"KindAloneWithEmptyBoxes", [](DeskFixture& f) { f.pick("栏目属性", 1); }, "{zavo:channel type='son'" + kTail},
+    {"FirstChange", [](DeskFixture& f) { f.type("栏目id内容", "1"); },
+     "{zavo:channel type='top' typeid='1'" + kTail},
+    {"KindAloneWithEmptyBoxes", [](DeskFixture& f) { f.pick("栏目属性", 1); },
+     "{zavo:channel type='son'" + kTail},
     {"KindStandsBeforeTheColumnId",
      [](DeskFixture& f) {
          f.type("栏目个数", "8");
@@ -90,7 +93,7 @@ TEST_F(ColumnFieldPicker, PublishesTheFieldOrCopiesTheBoxUnchanged) {
         const char* text;  // nullptr: nothing is written
     };
     const Pick picks[] = {
-        {1, "{$field.englist_name}"}, {0, nullptr}, {2, "{$field.litpic}"}, {2, "{$field.litpic}"},
+        {1, "{$field.englist_name}"},    {0, nullptr},  {2, "{$field.litpic}"}, {2, "{$field.litpic}"},
         {3, "{$field.seo_description}"}, {-1, nullptr}, {4, nullptr},
     };
     std::string expected;

@@ -88,12 +88,24 @@ TEST_F(ComposerRouting, EveryInputRunsItsComposerInTheCallingOrder) {
     constexpr std::string_view list = "列表页面结果输出";
     using enum ControlEvent;
     const ComposerEvent events[] = {
-        {"风格1", Clicked, home},        {"风格2", Clicked, home},         {"风格3", Clicked, home},
-        {"风格4", Clicked, home},        {"风格5", Clicked, home},         {"栏目id1内容", ContentChanged, home},
-        {"摘要字数", ContentChanged, home}, {"标题字数", ContentChanged, home}, {"调用条数", ContentChanged, home},
-        {"文章属性", ItemSelected, home},  {"排列方式", ItemSelected, home},  {"时间样式", ItemSelected, home},
-        {"栏目id内容", ContentChanged, home}, {"栏目个数", ContentChanged, home}, {"栏目属性", ItemSelected, home},
-        {"其他字段", ItemSelected, home},  {"列标题字数", ContentChanged, list}, {"列描述字数", ContentChanged, list},
+        {"风格1", Clicked, home},
+        {"风格2", Clicked, home},
+        {"风格3", Clicked, home},
+        {"风格4", Clicked, home},
+        {"风格5", Clicked, home},
+        {"栏目id1内容", ContentChanged, home},
+        {"摘要字数", ContentChanged, home},
+        {"标题字数", ContentChanged, home},
+        {"调用条数", ContentChanged, home},
+        {"文章属性", ItemSelected, home},
+        {"排列方式", ItemSelected, home},
+        {"时间样式", ItemSelected, home},
+        {"栏目id内容", ContentChanged, home},
+        {"栏目个数", ContentChanged, home},
+        {"栏目属性", ItemSelected, home},
+        {"其他字段", ItemSelected, home},
+        {"列标题字数", ContentChanged, list},
+        {"列描述字数", ContentChanged, list},
         {"列分页大小", ContentChanged, list},
     };
     EXPECT_EQ(composer_routes().size(), std::size(events));
@@ -123,10 +135,18 @@ TEST_F(ComposerRouting, ArticleListReadsEveryInputBeforeTestingAStyle) {
 TEST_F(ComposerRouting, UnroutedEventsStartNothing) {
     using enum ControlEvent;
     const std::pair<std::string_view, ControlEvent> unrouted[] = {
-        {"首页结果输出", ContentChanged}, {"列表页面结果输出", ContentChanged}, {"可视标签输出", ContentChanged},
-        {"网站名称", ContentChanged},     {"栏目id内容", Clicked},            {"风格1", ItemSelected},
-        {"FZ1", Clicked},                 {"T4", Clicked},                    {"IMG", Clicked},
-        {"按钮1", Clicked},               {"", Clicked},                      {"dx99", Clicked},
+        {"首页结果输出", ContentChanged},
+        {"列表页面结果输出", ContentChanged},
+        {"可视标签输出", ContentChanged},
+        {"网站名称", ContentChanged},
+        {"栏目id内容", Clicked},
+        {"风格1", ItemSelected},
+        {"FZ1", Clicked},
+        {"T4", Clicked},
+        {"IMG", Clicked},
+        {"按钮1", Clicked},
+        {"", Clicked},
+        {"dx99", Clicked},
     };
     for (const auto& [control, event] : unrouted) {
         SCOPED_TRACE(std::string(control));

@@ -17,12 +17,18 @@ using taggen::layout::Kind;
 
 const char* kind_word(Kind kind) {
     switch (kind) {
-        case Kind::RadioButton: return "radio";
-        case Kind::EditBox: return "edit";
-        case Kind::DropDown: return "list";
-        case Kind::PushButton: return "button";
-        case Kind::HyperlinkBox: return "link";
-        default: return nullptr;
+        case Kind::RadioButton:
+            return "radio";
+        case Kind::EditBox:
+            return "edit";
+        case Kind::DropDown:
+            return "list";
+        case Kind::PushButton:
+            return "button";
+        case Kind::HyperlinkBox:
+            return "link";
+        default:
+            return nullptr;
     }
 }
 

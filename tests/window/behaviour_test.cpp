@@ -12,15 +12,17 @@ namespace {
 using layout::Control;
 using layout::Kind;
 
-
 const std::string kArticleStyle1 =
-    "}\r\n<li>\r\n<a href='{$field.typeurl}'>{$field.typename}</a>\r\n<a href='{$field.arcurl}'>{$field.title}</a>\r\n"
+    "}\r\n<li>\r\n<a href='{$field.typeurl}'>{$field.typename}</a>\r\n<a "
+    "href='{$field.arcurl}'>{$field.title}</a>\r\n"
     "</li>  \r\n{/zavo:arclist}";
 const std::string kChannelTail =
-    " currentstyle='on'}\r\n<a href=\"{$field.typeurl}\" class=\"{$field.currentstyle}\">{$field.typename}</a>\r\n"
+    " currentstyle='on'}\r\n<a href=\"{$field.typeurl}\" "
+    "class=\"{$field.currentstyle}\">{$field.typename}</a>\r\n"
     "{/zavo:channel}";
 const std::string kListTail =
-    "}\r\n<a href='{$field.arcurl}'>{$field.title}</a>\r\n<span>{$field.seo_description}...</span>\r\n{/zavo:list}";
+    "}\r\n<a "
+    "href='{$field.arcurl}'>{$field.title}</a>\r\n<span>{$field.seo_description}...</span>\r\n{/zavo:list}";
 
 class WindowBehaviour : public WindowTest {
 protected:
@@ -28,7 +30,8 @@ protected:
         std::map<std::string_view, bool> states;
         for (const layout::Page& page : layout::pages())
             for (const Control& row : page.controls)
-                if (row.kind == Kind::RadioButton) states[row.name] = find<QRadioButton>(row.name)->isChecked();
+                if (row.kind == Kind::RadioButton)
+                    states[row.name] = find<QRadioButton>(row.name)->isChecked();
         return states;
     }
     std::map<std::string_view, std::string> boxes() const {
@@ -74,9 +77,9 @@ TEST_F(WindowBehaviour, RadiosGroupByContainer) {
             for (const Control& other : layout::pages()[page].controls) {
                 if (other.kind != Kind::RadioButton) continue;
                 const bool now = find<QRadioButton>(other.name)->isChecked();
-                const bool expected = other.name == row.name ? true
+                const bool expected = other.name == row.name             ? true
                                       : other.container == row.container ? false
-                                                                          : before.at(other.name);
+                                                                         : before.at(other.name);
                 EXPECT_EQ(now, expected) << other.name;
             }
         }
@@ -97,7 +100,8 @@ TEST_F(WindowBehaviour, PageLevelRadiosBesideAGroupBoxFormTheirOwnGroup) {
     click("单选框10");
     click("单选框14");
     int checked = 0;
-    for (const auto& [name, state] : radios()) checked += state && std::string_view(name).starts_with("单选框");
+    for (const auto& [name, state] : radios())
+        checked += state && std::string_view(name).starts_with("单选框");
     EXPECT_EQ(checked, 5);
 }
 

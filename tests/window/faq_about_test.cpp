@@ -11,8 +11,8 @@ namespace {
 using FaqPage = WindowTest;
 
 TEST_F(FaqPage, EveryButtonOpensItsOwnArticle) {
-    const std::pair<int, int> articles[] = {{1, 638},  {2, 637},  {3, 641},  {4, 642},  {5, 645},
-                                            {6, 677},  {7, 662},  {8, 661},  {9, 660},  {10, 654},
+    const std::pair<int, int> articles[] = {{1, 638},  {2, 637},  {3, 641},  {4, 642}, {5, 645},
+                                            {6, 677},  {7, 662},  {8, 661},  {9, 660}, {10, 654},
                                             {11, 646}, {12, 652}, {13, 934}, {14, 932}};
     std::vector<std::string> expected;
     for (const auto& [button, article] : articles) {

@@ -56,7 +56,8 @@ TEST_F(WindowLayout, TabStripCoversNoControl) {
                 EXPECT_FALSE(strip.intersects(place)) << row.name << " under the tab strip";
             }
     EXPECT_EQ(tab->count(), 8);
-    for (int page = 0; page < tab->count(); ++page) EXPECT_EQ(tab->tabText(page), qt(layout::pages()[page].caption));
+    for (int page = 0; page < tab->count(); ++page)
+        EXPECT_EQ(tab->tabText(page), qt(layout::pages()[page].caption));
     EXPECT_EQ(tab->geometry(), QRect(-4, 26, 632, 547));
 }
 
@@ -78,7 +79,8 @@ TEST_F(WindowLayout, StatusBarHasTwoPartsAndLiesOverTheTabControl) {
     ASSERT_EQ(parts.size(), 2);
     EXPECT_EQ(parts[0]->geometry(), QRect(0, 0, 450, 20));
     EXPECT_EQ(parts[1]->geometry(), QRect(450, 0, 500, 20));
-    EXPECT_EQ(parts[0]->text(), QStringLiteral("使用说明:选择相应标签即可自动生成和复制到剪辑版,你只需要粘贴使用即可。"));
+    EXPECT_EQ(parts[0]->text(),
+              QStringLiteral("使用说明:选择相应标签即可自动生成和复制到剪辑版,你只需要粘贴使用即可。"));
     EXPECT_TRUE(parts[1]->text().contains(QStringLiteral("泽沃")));
     EXPECT_EQ(window->childAt(300, 530)->parentWidget(), bar);
 }
@@ -100,7 +102,8 @@ TEST_F(WindowLayout, EveryCaptionReadsWholeAtItsWidth) {
                 QStyleOptionButton option;
                 option.initFrom(radio);
                 option.rect = radio->rect();
-                const int room = radio->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, radio).width();
+                const int room =
+                    radio->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, radio).width();
                 EXPECT_LE(needed, room);
             } else if (auto* label = qobject_cast<QLabel*>(widget); label && !caption.isEmpty()) {
                 EXPECT_LE(needed, label->width());
@@ -116,8 +119,11 @@ TEST_F(WindowLayout, EveryCaptionReadsWholeAtItsWidth) {
 }
 
 TEST_F(WindowLayout, PicturesAndRedHints) {
-    const std::pair<std::string_view, QSize> pictures[] = {
-        {"IMG", {130, 110}}, {"IMG1", {130, 110}}, {"IMG2", {200, 146}}, {"IMG3", {200, 146}}, {"IMG4", {80, 68}}};
+    const std::pair<std::string_view, QSize> pictures[] = {{"IMG", {130, 110}},
+                                                           {"IMG1", {130, 110}},
+                                                           {"IMG2", {200, 146}},
+                                                           {"IMG3", {200, 146}},
+                                                           {"IMG4", {80, 68}}};
     for (const auto& [name, stored] : pictures) {
         auto* picture = find<QLabel>(name);
         EXPECT_EQ(picture->pixmap().size(), stored) << name;

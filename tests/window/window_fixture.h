@@ -31,7 +31,9 @@ public:
     bool works = true;
 };
 
-inline QString qt(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+inline QString qt(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
 
 // A freshly built window, shown on the offscreen platform, with the real
 // (in-process) clipboard and a recording browser launcher.

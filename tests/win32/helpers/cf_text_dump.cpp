@@ -2,10 +2,10 @@
 // terminating NUL, to standard output. Exit status 1 when there is no CF_TEXT.
 #include <windows.h>
 
-#include <cstdio>
-#include <cstring>
 #include <fcntl.h>
 #include <io.h>
+#include <cstdio>
+#include <cstring>
 
 int main() {
     _setmode(_fileno(stdout), _O_BINARY);
