@@ -113,6 +113,12 @@ void MainWindow::build_page(int index) {
             }
             case Kind::EditBox: {
                 auto* edit = new QLineEdit(container);
+                // A line edit lays its whole text out again on every keystroke; skipping
+                // the shaping that only adds kerning to Latin text keeps a fast typist's
+                // (or a script's) keys from queueing up.
+                QFont unshaped = edit->font();
+                unshaped.setStyleStrategy(QFont::PreferNoShaping);
+                edit->setFont(unshaped);
                 // Qt's default maxLength, 32767 characters, is the one the classic desktop edit
                 // control applies to what a user types or pastes; it also keeps a runaway paste from
                 // freezing the window while the text is laid out.
