@@ -234,7 +234,9 @@ void apply_look(QApplication& application) {
     application.setStyle(new TagStyle);
     application.setFont(gui_font());
     QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256})
+    // Window icons up to 64 px: the window system gets every size as raw pixels at start,
+    // and larger ones come from the installed icon theme where a desktop wants them.
+    for (int size : {16, 32, 48, 64})
         icon.addFile(QStringLiteral(":/icons/tag-generator-%1.png").arg(size), QSize(size, size));
     // The same pictures as the installed theme icon; built in, so no icon theme is searched at start.
     application.setWindowIcon(icon);
