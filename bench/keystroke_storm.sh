@@ -2,17 +2,17 @@
 # 2,000 characters typed into 调用条数 as fast as xdotool can send them; then
 # the time until the clipboard, read from outside, holds the tag for the whole
 # text. The tag must be exact: a lost or merged keystroke would show in it.
-#   keystroke_storm.sh PROGRAM [CHARACTERS]
+#   keystroke_storm.sh PROGRAM LAYOUT_POINTS [CHARACTERS]
 source "$(dirname "$0")/../tests/e2e/lib.sh"
-program=$1
-count=${2:-2000}
+program=$1 layout_points=$2
+count=${3:-2000}
 
 text=$(for ((i = 0; i < count; ++i)); do printf '%d' $((i % 10)); done)
 expected="{zavo:arclist orderby='now' row='$text'}"$'\r\n<li>\r\n<a href=\'{$field.typeurl}\'>{$field.typename}</a>\r\n<a href=\'{$field.arcurl}\'>{$field.title}</a>\r\n</li>  \r\n{/zavo:arclist}'
 
 start_x_server
 start_program "$program"
-click_client $((-4 + 12 + 175 + 43)) $((26 + 141 + 160 + 10))
+click_client $(point 调用条数)
 sleep 0.2
 
 started=$EPOCHREALTIME

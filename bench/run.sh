@@ -17,4 +17,4 @@ echo "== through the real window (offscreen)"
 echo "== start-up"
 bash "$repo_root/bench/startup.sh" "$build" 21
 echo "== keystroke storm"
-bash "$repo_root/bench/keystroke_storm.sh" "$build/app/tag-generator" 2000
+bash "$repo_root/bench/keystroke_storm.sh" "$build/app/tag-generator" "$build/tests/support/layout_points" 2000

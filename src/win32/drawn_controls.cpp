@@ -64,6 +64,15 @@ void draw_line(HDC dc, const std::wstring& text, const RECT& area, bool centred)
     ExtTextOutW(dc, x, y, 0, nullptr, text.c_str(), UINT(count), advances.data());
 }
 
+// Labels and pictures: a press on them moves the window instead.
+LRESULT moving_common(HWND window, UINT message, WPARAM w, LPARAM l) {
+    if (message == WM_LBUTTONDOWN) {
+        move_window_by_press(GetAncestor(window, GA_ROOT));
+        return 0;
+    }
+    return common(window, message, w, l);
+}
+
 std::wstring window_text(HWND window) {
     std::wstring text(std::size_t(GetWindowTextLengthW(window)) + 1, L'\0');
     text.resize(std::size_t(GetWindowTextW(window, text.data(), int(text.size()))));
@@ -123,11 +132,8 @@ LRESULT CALLBACK label_procedure(HWND window, UINT message, WPARAM w, LPARAM l) 
             EndPaint(window, &paint);
             return 0;
         }
-        case WM_LBUTTONDOWN:
-            move_window_by_press(GetAncestor(window, GA_ROOT));
-            return 0;
     }
-    return common(window, message, w, l);
+    return moving_common(window, message, w, l);
 }
 
 LRESULT CALLBACK picture_procedure(HWND window, UINT message, WPARAM w, LPARAM l) {
@@ -151,11 +157,8 @@ LRESULT CALLBACK picture_procedure(HWND window, UINT message, WPARAM w, LPARAM l
             EndPaint(window, &paint);
             return 0;
         }
-        case WM_LBUTTONDOWN:
-            move_window_by_press(GetAncestor(window, GA_ROOT));
-            return 0;
     }
-    return common(window, message, w, l);
+    return moving_common(window, message, w, l);
 }
 
 LRESULT CALLBACK hyperlink_procedure(HWND window, UINT message, WPARAM w, LPARAM l) {

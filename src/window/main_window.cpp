@@ -71,7 +71,8 @@ MainWindow::MainWindow(Clipboard& clipboard, desktop::AddressLauncher& launcher)
     form_.add(layout::kTabControlName, tab_);
     for (int index = 0; index < int(layout::pages().size()); ++index)
         tab_->addTab(new QWidget, qt_text(layout::pages()[index].caption));
-    for (int index = 0; index < int(layout::pages().size()); ++index) build_page(index);
+    const QPoint page_origin = tab_->page_origin();
+    for (int index = 0; index < int(layout::pages().size()); ++index) build_page(index, page_origin);
     tab_->setCurrentIndex(0);
 
     build_status_bar();
@@ -84,9 +85,8 @@ MainWindow::MainWindow(Clipboard& clipboard, desktop::AddressLauncher& launcher)
     form_.widget(layout::kInitialFocus)->setFocus(Qt::OtherFocusReason);
 }
 
-void MainWindow::build_page(int index) {
+void MainWindow::build_page(int index, QPoint page_origin) {
     QWidget* page = tab_->widget(index);
-    const QPoint page_origin = tab_->page_origin();
     std::map<std::string_view, QButtonGroup*> radio_groups;  // by container: one group each
 
     for (const Control& row : layout::pages()[index].controls) {

@@ -28,7 +28,8 @@ public:
     void centre_on_screen();
 
 private:
-    void build_page(int index);
+    // page_origin: where a page sits in the tab control, for page-level places.
+    void build_page(int index, QPoint page_origin);
     void build_status_bar();
     void dispatch(std::string_view control, ControlEvent event);
 

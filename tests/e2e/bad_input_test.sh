@@ -3,7 +3,7 @@
 # characters, lone CR and LF, invalid UTF-8. The program neither crashes nor
 # stalls; the composed tag carries the text as the input box holds it.
 source "$(dirname "$0")/lib.sh"
-program=$1
+program=$1 layout_points=$2
 work=$(mktemp -d)
 
 start_x_server
@@ -13,17 +13,17 @@ style1=$'}\r\n<li>\r\n<a href=\'{$field.typeurl}\'>{$field.typename}</a>\r\n<a h
 channel=$' currentstyle=\'on\'}\r\n<a href="{$field.typeurl}" class="{$field.currentstyle}">{$field.typename}</a>\r\n{/zavo:channel}'
 list=$'}\r\n<a href=\'{$field.arcurl}\'>{$field.title}</a>\r\n<span>{$field.seo_description}...</span>\r\n{/zavo:list}'
 
-# name | page | client x | client y | text before the value | "'" and the tag's tail after it
+# name | page | text before the value | "'" and the tag's tail after it
 inputs=(
-    "栏目id内容|1|$((-4 + 362 + 56 + 17))|$((26 + 27 + 24 + 10))|{zavo:channel type='top' typeid='|channel"
-    "栏目个数|1|$((-4 + 362 + 56 + 17))|$((26 + 27 + 64 + 10))|{zavo:channel type='top' row='|channel"
-    "栏目id1内容|1|$((-4 + 12 + 62 + 20))|$((26 + 141 + 120 + 10))|{zavo:arclist typeid='|orderby style1"
-    "摘要字数|1|$((-4 + 12 + 341 + 17))|$((26 + 141 + 120 + 10))|{zavo:arclist infolen='|orderby style1"
-    "标题字数|1|$((-4 + 12 + 62 + 20))|$((26 + 141 + 160 + 10))|{zavo:arclist orderby='now' titlelen='|style1"
-    "调用条数|1|$((-4 + 12 + 175 + 43))|$((26 + 141 + 160 + 10))|{zavo:arclist orderby='now' row='|style1"
-    "列标题字数|2|$((-4 + 12 + 64 + 25))|$((26 + 27 + 77 + 10))|{zavo:list titlelen='|list"
-    "列描述字数|2|$((-4 + 12 + 181 + 25))|$((26 + 27 + 77 + 10))|{zavo:list infolen='|list"
-    "列分页大小|2|$((-4 + 12 + 306 + 25))|$((26 + 27 + 77 + 10))|{zavo:list pagesize='|list"
+    "栏目id内容|1|{zavo:channel type='top' typeid='|channel"
+    "栏目个数|1|{zavo:channel type='top' row='|channel"
+    "栏目id1内容|1|{zavo:arclist typeid='|orderby style1"
+    "摘要字数|1|{zavo:arclist infolen='|orderby style1"
+    "标题字数|1|{zavo:arclist orderby='now' titlelen='|style1"
+    "调用条数|1|{zavo:arclist orderby='now' row='|style1"
+    "列标题字数|2|{zavo:list titlelen='|list"
+    "列描述字数|2|{zavo:list infolen='|list"
+    "列分页大小|2|{zavo:list pagesize='|list"
 )
 
 # 10 MB of text; an edit box keeps the first 32767 characters of a paste, as the
@@ -48,8 +48,8 @@ offer() {  # file: another program owns the clipboard with its content
     fail "xclip did not take the clipboard"
 }
 
-paste_at() {  # x y
-    click_client "$1" "$2"
+paste_at() {  # control name
+    click_client $(point "$1")
     xdotool key ctrl+a ctrl+v
 }
 
@@ -78,7 +78,7 @@ expect_tag() {  # before kept-file after label
 
 page=1
 for entry in "${inputs[@]}"; do
-    IFS='|' read -r name input_page x y before tail <<<"$entry"
+    IFS='|' read -r name input_page before tail <<<"$entry"
     case $tail in
         channel) after="'$channel" ;;
         style1) after="'$style1" ;;
@@ -92,12 +92,12 @@ for entry in "${inputs[@]}"; do
     fi
     offer "$work/huge"
     started=$EPOCHREALTIME
-    paste_at "$x" "$y"
+    paste_at "$name"
     expect_tag "$before" "$work/huge.kept" "$after" "$name, 10 MB"
     elapsed_ms=$(( (${EPOCHREALTIME/./} - ${started/./}) / 1000 ))
     [ "$elapsed_ms" -lt "$limit_ms" ] || fail "$name: 10 MB paste took $elapsed_ms ms"
     offer "$work/odd"
-    paste_at "$x" "$y"
+    paste_at "$name"
     expect_tag "$before" "$work/odd.kept" "$after" "$name, control characters"
     xdotool key ctrl+a BackSpace
     echo "$name: 10 MB paste to tag on the clipboard in $elapsed_ms ms"

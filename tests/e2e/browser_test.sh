@@ -3,7 +3,7 @@
 # opener: a recording xdg-open placed first on PATH receives them. It takes
 # its time, as a browser start does; the program must not wait for it.
 source "$(dirname "$0")/lib.sh"
-program=$1
+program=$1 layout_points=$2
 
 opener_dir=$(mktemp -d)
 record="$opener_dir/opened.txt"
@@ -31,14 +31,13 @@ wait_for_lines() {
 xdotool key ctrl+Tab ctrl+Tab ctrl+Tab ctrl+Tab ctrl+Tab ctrl+Tab
 sleep 0.2
 started=$EPOCHREALTIME
-# 按钮1 at (500, 12) in 分组框1, which stands at (12, 44) in the tab control at (-4, 26).
-click_client $((-4 + 12 + 500 + 40)) $((26 + 44 + 12 + 10))
+click_client $(point 按钮1)
 wait_for_lines 1
 
-# On to the About page: 泽沃网站 at (196, 126), 168 x 32.
+# On to the About page.
 xdotool key ctrl+Tab
 sleep 0.2
-click_client $((-4 + 196 + 84)) $((26 + 126 + 16))
+click_client $(point 泽沃网站)
 wait_for_lines 2
 elapsed_ms=$(( (${EPOCHREALTIME/./} - ${started/./}) / 1000 ))
 

@@ -2,27 +2,24 @@
 # The real program on a real X server: radios clicked and keys typed with
 # xdotool; the clipboard read with xclip, as any other program reads it.
 source "$(dirname "$0")/lib.sh"
-program=$1
+program=$1 layout_points=$2
 
 start_x_server
 start_program "$program"
 
-# Client coordinates: tab control at (-4, 26); group box FZ1 at (12, 27) in it;
-# 网站名称 at (10, 24) in FZ1, 友情链接 at (276, 24).
-click_client $((-4 + 12 + 10 + 8)) $((26 + 27 + 24 + 12))
+click_client $(point 网站名称)
 expect_clipboard "{zavo:global name='web_name' /}" "网站名称"
 
-click_client $((-4 + 12 + 276 + 8)) $((26 + 27 + 24 + 12))
+click_client $(point 友情链接)
 expect_clipboard $'{zavo:flink type=\'text\' row=\'100\' titlelen=\'20\'} \r\n<a href="{$field.url}" {$field.target}>{$field.title}</a>\r\n{/zavo:flink}' "友情链接"
 
 # Another program takes the clipboard; the next click takes it back.
 printf 'owned by another program' | xclip -i -selection clipboard >/dev/null 2>&1
 expect_clipboard "owned by another program" "xclip owning the clipboard"
-click_client $((-4 + 12 + 276 + 8)) $((26 + 27 + 24 + 12))
+click_client $(point 友情链接)
 expect_clipboard $'{zavo:flink type=\'text\' row=\'100\' titlelen=\'20\'} \r\n<a href="{$field.url}" {$field.target}>{$field.title}</a>\r\n{/zavo:flink}' "re-click after xclip"
 
-# 调用条数 at (175, 160) in FZ2, which stands at (12, 141) in the tab control.
-click_client $((-4 + 12 + 175 + 20)) $((26 + 141 + 160 + 10))
+click_client $(point 调用条数)
 xdotool type --delay 20 "12"
 expect_clipboard $'{zavo:arclist orderby=\'now\' row=\'12\'}\r\n<li>\r\n<a href=\'{$field.typeurl}\'>{$field.typename}</a>\r\n<a href=\'{$field.arcurl}\'>{$field.title}</a>\r\n</li>  \r\n{/zavo:arclist}' "typing 12"
 

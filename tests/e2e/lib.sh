@@ -57,6 +57,12 @@ start_program() {
     client_y=$Y
 }
 
+# Where a control is pressed, in client coordinates, from the layout tables:
+# point NAME prints "x y". Needs layout_points set to the layout_points tool.
+point() {
+    "$layout_points" | awk -v n="$1" '$3 == n {print $4, $5}'
+}
+
 # Clicks at a point given in the window's client coordinates.
 click_client() {
     # No --sync: it waits forever when the pointer is already there. X handles the

@@ -2,7 +2,7 @@
 # With its address space capped just above what it needs, the program cannot
 # take in a 10 MB paste: it shows its message and ends with status 1, no crash.
 source "$(dirname "$0")/lib.sh"
-program=$1
+program=$1 layout_points=$2
 if ldd "$program" | grep -q libasan; then
     echo "skipped: AddressSanitizer reserves more address space than any cap allows"
     exit 77
@@ -20,7 +20,7 @@ cap_kb=$(( $(awk '/VmSize/ {print $2}' "/proc/$app_pid/status") + 16 * 1024 ))
 prlimit --pid "$app_pid" --as=$((cap_kb * 1024))
 
 xclip -i -selection clipboard -t UTF8_STRING <"$work/huge" >/dev/null 2>&1
-click_client $((-4 + 362 + 56 + 17)) $((26 + 27 + 24 + 10))
+click_client $(point 栏目id内容)
 xdotool key ctrl+a ctrl+v
 
 message=""

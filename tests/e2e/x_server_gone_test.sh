@@ -2,11 +2,11 @@
 # The X server goes away under the running program: it ends at once, by
 # itself, without hanging or crashing.
 source "$(dirname "$0")/lib.sh"
-program=$1
+program=$1 layout_points=$2
 
 start_x_server
 start_program "$program"
-click_client $((-4 + 12 + 10 + 8)) $((26 + 27 + 24 + 12))
+click_client $(point 网站名称)
 expect_clipboard "{zavo:global name='web_name' /}" "网站名称 before the X server goes"
 
 xvfb_pid=${cleanup_pids[0]}

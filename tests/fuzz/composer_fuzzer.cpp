@@ -80,7 +80,7 @@ std::string expected_opening(const Composer& composer, const MemoryForm& form) {
     return text;
 }
 
-const Composer* composer_of(taggen::Handler handler, std::string_view control) {
+const Composer* composer_of(std::string_view control) {
     if (control == "时间样式" || control == "其他字段") return nullptr;  // pickers
     for (const Part& part : kArticleList.parts)
         if (part.control == control) return &kArticleList;
@@ -89,7 +89,6 @@ const Composer* composer_of(taggen::Handler handler, std::string_view control) {
         if (part.control == control) return &kNavigation;
     for (const Part& part : kListPage.parts)
         if (part.control == control) return &kListPage;
-    static_cast<void>(handler);
     return nullptr;
 }
 
@@ -111,7 +110,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     check(taggen::handle_event({form, clipboard}, route.control, route.event));
     check(form.unknown_controls.empty());
 
-    const Composer* composer = composer_of(route.handler, route.control);
+    const Composer* composer = composer_of(route.control);
     const std::string_view own_box = composer ? composer->box : kHome;
 
     // Reads, then at most one write into the own box, then one copy of that box.

@@ -4,12 +4,11 @@
 # by a Windows-side helper and as UTF-8 through xclip; composers typed into and
 # drop-downs picked; a FAQ button and a hyperlink reach a recording xdg-open
 # with no console window mapped; screenshots of all eight pages.
-#   wine_test.sh WIN32_BUILD_DIR LAYOUT_POINTS STATE_DIR
+#   wine_test.sh WIN32_BUILD_DIR LAYOUT_POINTS STATE_DIR GRAB_SCREEN
 source "$(dirname "$0")/../e2e/lib.sh"
-win32_build=$1 layout_points=$2 state=$3
+win32_build=$1 layout_points=$2 state=$3 grab=$4
 exe="$win32_build/src/win32/tag-generator.exe"
 dump="$win32_build/tests/win32/helpers/cf_text_dump.exe"
-grab="$(dirname "$layout_points")/../e2e/grab_screen"
 mkdir -p "$state/screens"
 test_started=$EPOCHREALTIME
 
@@ -79,7 +78,6 @@ show_page() {
     for ((step = 0; step < $1; ++step)); do xdotool key Right; done
     sleep 0.3
 }
-point() { "$layout_points" | awk -v n="$1" '$3 == n {print $4, $5}'; }
 
 # Every snippet radio, page by page, and a picture of each page.
 radios=0
